@@ -1,0 +1,133 @@
+#include "Unit3.h"
+#include "ui_Unit3.h"
+
+#include "appearance.h"
+#include "platform.h"
+#include "segment_codes.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QStyle>
+#include <QTimer>
+
+#include <limits>
+
+TForm3* Form3 = nullptr;
+
+namespace {
+
+// Segment state: each entry holds its segment's weight while the segment is lit, else 0.
+tamrik::Weights weightsA7{};
+tamrik::Weights weightsA0{};
+
+const QColor kDarkBlue(0, 0, 160);
+
+QString fromCore(const std::u32string& text) {
+    return QString::fromStdU32String(text);
+}
+
+} // namespace
+
+void resetUnit3ForTests() {
+    weightsA7 = {};
+    weightsA0 = {};
+}
+
+TForm3::TForm3(QWidget* owner) : QWidget(owner), ui(std::make_unique<Ui::TForm3>()) {
+    Form3 = this;
+    ui->setupUi(this);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+
+    registerFonts();
+    setPixelFont(this, kTahoma, 11);
+
+    // Number inverter panel.
+    setPixelFont(ui->Edit1, kTimesNewRoman, 20);
+    ui->Edit1->setMaxLength(std::numeric_limits<int>::max());
+    setPixelFont(ui->Label1, kTimesNewRoman, 20);
+    setPixelFont(ui->Label2, kTimesNewRoman, 17);
+    for (QWidget* shown : {ui->Label3, ui->Label4}) {
+        setPixelFont(shown, kTimesNewRoman, 17, true);
+        setTextColor(shown, Qt::blue);
+    }
+
+    // Array inverter panel.
+    for (QPlainTextEdit* memo : {ui->Memo1, ui->Memo2}) {
+        setPixelFont(memo, kTimesNewRoman, 13);
+        memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+        memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    }
+    setTextColor(ui->Memo1, QColor(255, 128, 0));
+    setTextColor(ui->Memo2, Qt::blue);
+
+    // Code panel.
+    for (QWidget* label : {ui->Label5, ui->Label6})
+        setPixelFont(label, kTimesNewRoman, 17);
+    for (QLineEdit* box :
+         {ui->Edit2, ui->Edit3, ui->Edit4, ui->Edit5, ui->Edit6, ui->Edit7, ui->Edit8, ui->Edit9}) {
+        setPixelFont(box, kTimesNewRoman, box == ui->Edit8 ? 20 : 19);
+        setTextColor(box, kDarkBlue);
+    }
+    ui->Edit8->setMaxLength(std::numeric_limits<int>::max());
+
+    // Array text.
+    setPixelFont(ui->Memo3, kTimesNewRoman, 13);
+    setTextColor(ui->Memo3, kDarkBlue);
+    ui->Memo3->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    ui->Memo3->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ui->Memo3->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+    // Labels size themselves to their text; the map's sizes are those of the start texts.
+    for (QLabel* label : {ui->Label1, ui->Label2, ui->Label3, ui->Label4, ui->Label5, ui->Label6})
+        label->adjustSize();
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(100);
+    connect(Timer1, &QTimer::timeout, this, &TForm3::Timer1Timer);
+
+    // Centred on the desktop at first show.
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
+                                        screen->availableGeometry()));
+    ui->Edit1->setFocus();
+
+    FormCreate();
+}
+
+TForm3::~TForm3() = default;
+
+void TForm3::closeEvent(QCloseEvent* event) {
+    FormClose();
+    event->accept();
+}
+
+void TForm3::FormCreate() {
+    platform::services().activateKeyboardLayout(platform::kLayoutEnglishUS);
+}
+
+void TForm3::FormClose() {
+    platform::services().activateKeyboardLayout(platform::kLayoutRussian);
+}
+
+void TForm3::requestRefresh() {
+    if (!Timer1->isActive())
+        Timer1->start();
+}
+
+void TForm3::Timer1Timer() {
+    const tamrik::CodeTexts codes = tamrik::codeTexts(weightsA7, weightsA0);
+    ui->Edit2->setText(fromCore(codes.cathodeA7Bin));
+    ui->Edit3->setText(fromCore(codes.anodeA7Bin));
+    ui->Edit4->setText(fromCore(codes.cathodeA0Bin));
+    ui->Edit5->setText(fromCore(codes.anodeA0Bin));
+    ui->Edit6->setText(fromCore(codes.cathodeA7Hex));
+    ui->Edit7->setText(fromCore(codes.anodeA7Hex));
+    ui->Edit8->setText(fromCore(codes.cathodeA0Hex));
+    ui->Edit9->setText(fromCore(codes.anodeA0Hex));
+    Timer1->stop();
+}
