@@ -1,0 +1,45 @@
+// Throughput of the toolkit-free core: how many results each rule gives per second on this
+// machine. Google Benchmark; run through scripts/bench.sh, which prints the table.
+
+#include "segment_codes.h"
+#include "segments.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstddef>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// All 256 segment states, as the picker leaves them in the weights.
+std::vector<std::pair<tamrik::Weights, tamrik::Weights>> allStates() {
+    std::vector<std::pair<tamrik::Weights, tamrik::Weights>> states;
+    for (int lit = 0; lit < 256; ++lit) {
+        tamrik::Weights a7{}, a0{};
+        for (int s = 0; s < tamrik::kSegmentCount; ++s) {
+            if (lit & (1 << s)) {
+                a7[s] = tamrik::kWeightA7[s];
+                a0[s] = tamrik::kWeightA0[s];
+            }
+        }
+        states.emplace_back(a7, a0);
+    }
+    return states;
+}
+
+// One tick's computation: the eight code texts of a segment state.
+void BM_CodeTexts(benchmark::State& state) {
+    const auto states = allStates();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const auto& [a7, a0] = states[i++ & 255];
+        benchmark::DoNotOptimize(tamrik::codeTexts(a7, a0));
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_CodeTexts);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,149 @@
+#!/usr/bin/env bash
+# End-to-end walk through the real program as a user works with it: its own Xvfb (-noreset,
+# so the keymap set here survives setxkbmap's disconnect), openbox as the window manager (it
+# gives the window its close action), the layouts "us,ru", and only real X input at the
+# window's own coordinates. Results are read as a user reads them: click a box, select all,
+# copy, read the clipboard.
+#
+#   tests/e2e/run_e2e.sh path/to/tamrik path/to/tamrik_xkb_layout
+#
+# Prints one line per check and "E2E PASSED" or "E2E FAILED"; the exit code says the same.
+# On a failure a screenshot is left in $E2E_ARTIFACTS (default: a temporary folder).
+set -uo pipefail
+
+tamrik=$(realpath "$1")
+xkb_layout=$(realpath "$2")
+here=$(cd "$(dirname "$0")" && pwd)
+work=$(mktemp -d /tmp/tamrik-e2e.XXXXXX)
+artifacts=${E2E_ARTIFACTS:-$work}
+
+pids=()
+tamrik_pid=""
+cleanup() {
+    [[ -n $tamrik_pid ]] && kill "$tamrik_pid" 2>/dev/null
+    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null; done
+    wait 2>/dev/null
+    [[ $artifacts == "$work" && ${keep_work:-0} == 1 ]] || rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL - $*"
+    if command -v import >/dev/null; then
+        import -window root "$artifacts/e2e-failure.png" 2>/dev/null &&
+            echo "       screenshot: $artifacts/e2e-failure.png" && keep_work=1
+    fi
+    [[ -s $work/tamrik.log ]] && sed 's/^/       tamrik: /' "$work/tamrik.log" | tail -40
+    echo "E2E FAILED"
+    exit 1
+}
+ok() { echo "ok   - $*"; }
+
+expect_eq() { # what, actual, expected
+    if [[ $2 == "$3" ]]; then ok "$1: $(printf '%q' "$2")"; else
+        fail "$1: got $(printf '%q' "$2"), expected $(printf '%q' "$3")"
+    fi
+}
+
+# Polls a command until it succeeds; 0.05 s steps up to the given seconds.
+wait_for() { # seconds, command...
+    local tries=$(($1 * 20))
+    shift
+    for ((t = 0; t < tries; t++)); do
+        "$@" >/dev/null 2>&1 && return 0
+        sleep 0.05
+    done
+    return 1
+}
+
+# --- the desktop ---------------------------------------------------------------------------
+# -displayfd lets the server pick a free display number and report it once it accepts
+# connections, so parallel runs never race for a number.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -noreset -nolisten tcp 3>"$work/display" \
+    >"$work/xvfb.log" 2>&1 &
+pids+=($!)
+wait_for 10 test -s "$work/display" || fail "Xvfb did not start"
+export DISPLAY=":$(head -n1 "$work/display")"
+ok "Xvfb on $DISPLAY"
+
+setxkbmap -layout us,ru || fail "setxkbmap -layout us,ru"
+# Russian active before the start, so English at start is the program's doing.
+"$xkb_layout" lock 1
+expect_eq "layout before start" "$("$xkb_layout")" ru
+
+# The user's own openbox configuration must not change the walk.
+XDG_CONFIG_HOME=$work XDG_CACHE_HOME=$work openbox --config-file "$here/openbox-rc.xml" \
+    >"$work/openbox.log" 2>&1 &
+pids+=($!)
+wait_for 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
+    fail "openbox did not start"
+ok "openbox manages the screen"
+
+# --- clipboard and input helpers -----------------------------------------------------------
+# The clipboard first gets a marker, so a copy that did not happen is never mistaken for one.
+marker="tamrik-e2e-nothing-copied"
+clipboard() { xclip -o -selection clipboard 2>/dev/null; }
+clipboard_changed() { [[ $(clipboard) != "$marker" ]]; }
+
+click() { # window, x, y: a left click at the window's own coordinates
+    xdotool mousemove --window "$1" "$2" "$3" click 1
+}
+
+# Reads what a text box shows: click into it, select all, copy, read the clipboard.
+read_box() { # window, x, y
+    printf '%s' "$marker" | xclip -selection clipboard -i
+    wait_for 2 test "$(clipboard)" = "$marker" || fail "cannot set the clipboard"
+    click "$1" "$2" "$3"
+    xdotool key --clearmodifiers ctrl+a ctrl+c
+    wait_for 3 clipboard_changed || fail "nothing was copied from ($2, $3)"
+    clipboard
+}
+
+# --- start ---------------------------------------------------------------------------------
+export LANG=C.UTF-8 QT_QPA_PLATFORM=xcb
+"$tamrik" >"$work/tamrik.log" 2>&1 &
+tamrik_pid=$!
+main=$(timeout 20 xdotool search --sync --onlyvisible --pid "$tamrik_pid" --name '^Form3$' |
+    head -n1)
+[[ -n $main ]] || fail "no visible window \"Form3\" within 20 s"
+ok "main window \"Form3\" shown (window $main)"
+xdotool windowactivate --sync "$main" || fail "cannot activate the main window"
+expect_eq "layout at start" "$("$xkb_layout")" us
+
+# Window coordinates of a control's centre: its parent's offset plus its own rectangle.
+# Panel3 stands at (148, 200) in the client area.
+centre() { # parent left, parent top, left, top, width, height
+    echo $(($1 + $3 + $5 / 2)) $(($2 + $4 + $6 / 2))
+}
+declare -A box_at=(
+    [Edit2]="$(centre 148 200 12 34 113 25)" [Edit6]="$(centre 148 200 127 34 50 25)"
+    [Edit4]="$(centre 148 200 187 34 113 25)" [Edit8]="$(centre 148 200 302 34 50 25)"
+    [Edit3]="$(centre 148 200 12 98 113 25)" [Edit7]="$(centre 148 200 127 98 50 25)"
+    [Edit5]="$(centre 148 200 187 98 113 25)" [Edit9]="$(centre 148 200 302 98 50 25)"
+)
+read_code() { read_box "$main" ${box_at[$1]}; }
+
+# --- code boxes at start -------------------------------------------------------------------
+declare -A start_codes=(
+    [Edit2]=0b00000000 [Edit6]=0x00 [Edit4]=0b00000000 [Edit8]=0x00
+    [Edit3]=0b11111111 [Edit7]=0xFF [Edit5]=0b11111111 [Edit9]=0xFF
+)
+for box in Edit2 Edit6 Edit4 Edit8 Edit3 Edit7 Edit5 Edit9; do
+    expect_eq "$box at start" "$(read_code "$box")" "${start_codes[$box]}"
+done
+
+# --- close through the window manager ------------------------------------------------------
+xdotool windowactivate --sync "$main" || fail "cannot activate the main window"
+xdotool key --clearmodifiers alt+F4
+for ((t = 0; t < 200; t++)); do
+    kill -0 "$tamrik_pid" 2>/dev/null || break
+    sleep 0.05
+done
+kill -0 "$tamrik_pid" 2>/dev/null && fail "the program still runs 10 s after Alt+F4"
+wait "$tamrik_pid"
+status=$?
+tamrik_pid=""
+expect_eq "exit code" "$status" 0
+expect_eq "layout after close" "$("$xkb_layout")" ru
+
+echo "E2E PASSED"
