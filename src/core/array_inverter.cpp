@@ -1,5 +1,7 @@
 #include "array_inverter.h"
 
+#include <algorithm>
+
 namespace tamrik {
 
 namespace {
@@ -28,10 +30,14 @@ void appendInvertedLine(const std::u32string& line, std::u32string& out) {
                 out += inverted(c);
         return;
     }
-    for (std::size_t j = 0; j < line.size(); ++j) {
-        const char32_t c = line[j];
-        out += isDigit01(c) && j >= kFirstInverted && j <= kLastInverted ? inverted(c) : c;
-    }
+    // A mixed line keeps every character in place: copy it whole, then invert the digits at
+    // positions 2 to 11.
+    const std::size_t at = out.size();
+    out += line;
+    const std::size_t end = at + std::min(line.size(), kLastInverted + 1);
+    for (std::size_t j = at + kFirstInverted; j < end; ++j)
+        if (isDigit01(out[j]))
+            out[j] = inverted(out[j]);
 }
 
 } // namespace
