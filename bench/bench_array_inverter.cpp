@@ -71,7 +71,8 @@ BENCHMARK(CopyLines)->Unit(benchmark::kMillisecond);
 BENCHMARK(WholeOutput)->Unit(benchmark::kMillisecond);
 BENCHMARK(CopyText)->Unit(benchmark::kMillisecond);
 
-// Keeps each benchmark's time per iteration so that the ratios can be printed at the end.
+// Keeps each benchmark's CPU time per iteration (steadier than wall time on a shared
+// machine) so that the ratios can be printed at the end.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
     std::map<std::string, double> seconds;
@@ -80,7 +81,7 @@ public:
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs)
             if (run.run_type == Run::RT_Iteration && run.iterations > 0)
-                seconds[run.benchmark_name()] = run.real_accumulated_time / run.iterations;
+                seconds[run.benchmark_name()] = run.cpu_accumulated_time / run.iterations;
     }
 };
 
