@@ -1,19 +1,22 @@
 #!/usr/bin/env bash
-# Builds every benchmark (Release, the bench preset) and prints one table of figures in
-# Markdown. The window figures are taken on a private Xvfb.
+# Installs what is missing, builds the benchmarks (Release, the bench preset) and runs every
+# one: each bench_* program prints its own figures, then one table in Markdown sums them up
+# together with the program's start-up, memory and idle CPU, taken from outside on a private
+# Xvfb. Window benchmarks run on the offscreen platform.
 #
-#   scripts/bench.sh                 print the table
-#   scripts/bench.sh --update-docs   also put it into docs/performance.md
+#   scripts/bench.sh                 run everything, print the figures and the table
+#   scripts/bench.sh --update-docs   also put the table into docs/performance.md
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 if [[ ${1:-} != --on-display ]]; then
     scripts/setup.sh
     cmake --preset bench >/dev/null
-    cmake --build --preset bench
+    cmake --build --preset bench -j2
     table=$(mktemp)
     trap 'rm -f "$table"' EXIT
     scripts/with-xvfb.sh "$0" --on-display "$table"
+    echo
     cat "$table"
     if [[ ${1:-} == --update-docs ]]; then
         # The table replaces what stands between the two marker lines.
@@ -29,57 +32,81 @@ fi
 
 # --- on the private display ----------------------------------------------------------------
 out=$2
-bin=build-bench
-export LANG=C.UTF-8 QT_QPA_PLATFORM=xcb
+bin=build-bench/bench
+export LANG=C.UTF-8
 XDG_RUNTIME_DIR=$(mktemp -d)
 export XDG_RUNTIME_DIR
+trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
 setxkbmap -layout us,ru
 
-probe() { # figure-name, probe options..., -- program...
-    "$bin/bench/tamrik_x11_probe" "$@" 2>/dev/null
-}
-figure() { # key, probe output
-    awk -v key="$1" '$1 == key { print $2 }' <<<"$2"
-}
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "–" }'; }
-mb() { awk -v kb="$1" 'BEGIN { printf "%.1f", kb / 1024 }'; }
+# Every bench_* program, its output shown as it comes and kept for the table.
+declare -A output
+for bench in "$bin"/bench_*; do
+    [[ -f $bench && -x $bench ]] || continue
+    name=$(basename "$bench")
+    echo "== $name"
+    output[$name]=$(QT_QPA_PLATFORM=offscreen "$bench" 2>/dev/null | tee /dev/stderr)
+    echo
+done >&2
 
 rows=()
 row() { rows+=("| $1 | $2 | $3 | $4 | $5 |"); }
+field() { # output name, awk program
+    awk "$2" <<<"${output[$1]:-}"
+}
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (a != "" && b > 0) printf "%.2f", a / b; else print "–" }'; }
+mb() { awk -v kb="$1" 'BEGIN { printf "%.1f", kb / 1024 }'; }
 
-echo "start-up and memory (10 runs each) ..." >&2
-prog=$(probe --runs 10 -- "$bin/src/app/tamrik")
-mini=$(probe --runs 10 -- "$bin/bench/tamrik_minimal_window")
+# --- the program itself, from outside (real X server, no window manager) -------------------
+export QT_QPA_PLATFORM=xcb
+probe() { "$bin/tamrik_x11_probe" "$@" 2>/dev/null; }
+figure() { awk -v key="$1" '$1 == key { print $2 }' <<<"$2"; }
+program=build-bench/src/app/tamrik
+minimal=$bin/tamrik_minimal_window
+
+echo "== start-up and memory, 10 runs each" >&2
+prog=$(probe --runs 10 -- "$program")
+mini=$(probe --runs 10 -- "$minimal")
 row "Start-up to the shown main window (median of 10)" "$(figure startup_ms "$prog") ms" \
-    "$(figure startup_ms "$mini") ms (minimal Qt window)" \
+    "$(figure startup_ms "$mini") ms, minimal Qt window" \
     "$(ratio "$(figure startup_ms "$prog")" "$(figure startup_ms "$mini")")" "none set"
 row "Peak memory (largest RSS of 10 runs)" "$(mb "$(figure peak_rss_kb "$prog")") MB" \
-    "$(mb "$(figure peak_rss_kb "$mini")") MB (minimal Qt window)" \
+    "$(mb "$(figure peak_rss_kb "$mini")") MB, minimal Qt window" \
     "$(ratio "$(figure peak_rss_kb "$prog")" "$(figure peak_rss_kb "$mini")")" "none set"
 
-echo "idle CPU, no picker (3 runs of 5 s) ..." >&2
-prog=$(probe --runs 3 --idle-ms 5000 -- "$bin/src/app/tamrik")
-mini=$(probe --runs 3 --idle-ms 5000 -- "$bin/bench/tamrik_minimal_window")
-row "Idle CPU, no picker (share of one core, median of 3 × 5 s)" \
-    "$(figure idle_cpu_percent "$prog") %" \
-    "$(figure idle_cpu_percent "$mini") % (minimal Qt window)" \
-    "$(ratio "$(figure idle_cpu_percent "$prog")" "$(figure idle_cpu_percent "$mini")")" "none set"
+echo "== idle CPU, 3 runs of 5 s each" >&2
+prog=$(probe --runs 3 --idle-ms 5000 -- "$program")
+mini=$(probe --runs 3 --idle-ms 5000 -- "$minimal")
+row "Idle CPU, no picker (share of one core)" "$(figure idle_cpu_percent "$prog") %" \
+    "$(figure idle_cpu_percent "$mini") %, minimal Qt window" "–" "none set"
 
-echo "core throughput ..." >&2
-core=$("$bin/bench/tamrik_core_bench" --benchmark_format=csv 2>/dev/null)
-per_second() { # benchmark name -> items per second, in millions
-    awk -F, -v name="\"$1\"" '$1 == name { printf "%.2f", $7 / 1e6 }' <<<"$core"
+# --- figures of the bench_* programs ---------------------------------------------------------
+row "Array inverter: \`Memo2Click\` on 100,000 lines" \
+    "$(field bench_memo2_click '$1 == "Memo2Click" { print $2 }') ms" \
+    "$(field bench_memo2_click '/one setPlainText/ { print $NF }') ms, one \`setPlainText\` of its output" \
+    "$(field bench_memo2_click '$1 == "ratio" { print $2 }')" "< 1.5"
+row "Core: array inverter line rule, 10 MB of array text" \
+    "$(field bench_array_inverter '$1 == "LineRule" { print $2 }') Mchar/s" \
+    "$(field bench_array_inverter '$1 == "CopyLines" { print $2 }') Mchar/s, copy of every line" \
+    "$(field bench_array_inverter '$1 == "LineRule" { sub("x", "", $3); print $3 }')" "none set"
+row "Core: whole \`Memo2\` text (split, invert, count), 10 MB" \
+    "$(field bench_array_inverter '$1 == "WholeOutput" { print $2 }') Mchar/s" \
+    "$(field bench_array_inverter '$1 == "CopyText" { print $2 }') Mchar/s, copy of the text" \
+    "$(field bench_array_inverter '$1 == "WholeOutput" { sub("x", "", $3); print $3 }')" \
+    "none set"
+per_second() { # Google Benchmark console line of bench_core -> items per second
+    field bench_core "\$1 == \"$1\" { for (i = 1; i <= NF; i++) if (\$i ~ /items_per_second=/) { sub(\"items_per_second=\", \"\", \$i); print \$i } }"
 }
-row "Core: the eight code texts of a segment state" "$(per_second BM_CodeTexts) M/s" "–" "–" \
+row "Core: the eight code texts of a segment state" "$(per_second BM_CodeTexts)/s" "–" "–" \
     "none set"
 
 {
     echo "Machine: $(nproc) cores, $(awk -F': ' '/model name/ { print $2; exit }' /proc/cpuinfo)," \
-        "$(awk '/MemTotal/ { printf "%.0f GB", $2 / 1048576 }' /proc/meminfo) RAM;" \
+        "$(awk '/MemTotal/ { printf "%.0f GB", $2 / 1048576 }' /proc/meminfo) RAM," \
+        "load average $(cut -d' ' -f1-3 /proc/loadavg) at the end;" \
         "Qt $(pkg-config --modversion Qt6Core 2>/dev/null || echo 6); $(date -u +%Y-%m-%d)."
     echo
     echo "| Figure | Tamrik | Against | Ratio | Target |"
     echo "|---|---|---|---|---|"
     printf '%s\n' "${rows[@]}"
 } >"$out"
-rm -rf "$XDG_RUNTIME_DIR"

@@ -2,7 +2,10 @@
 #include "ui_Unit3.h"
 
 #include "appearance.h"
+#include "array_inverter.h"
+#include "number_inverter.h"
 #include "platform.h"
+#include "pointer_events.h"
 #include "segment_codes.h"
 
 #include <QCloseEvent>
@@ -63,6 +66,12 @@ TForm3::TForm3(QWidget* owner) : QWidget(owner), ui(std::make_unique<Ui::TForm3>
     }
     setTextColor(ui->Memo1, QColor(255, 128, 0));
     setTextColor(ui->Memo2, Qt::blue);
+    connect(ui->Button1, &QPushButton::clicked, this, &TForm3::Button1Click);
+    // A click is on the memo's text area; its scroll bars only scroll.
+    connect(PointerEvents::watch(ui->Memo1->viewport()), &PointerEvents::clicked, this,
+            &TForm3::Memo1Click);
+    connect(PointerEvents::watch(ui->Memo2->viewport()), &PointerEvents::clicked, this,
+            &TForm3::Memo2Click);
 
     // Code panel.
     for (QWidget* label : {ui->Label5, ui->Label6})
@@ -130,4 +139,25 @@ void TForm3::Timer1Timer() {
     ui->Edit8->setText(fromCore(codes.cathodeA0Hex));
     ui->Edit9->setText(fromCore(codes.anodeA0Hex));
     Timer1->stop();
+}
+
+void TForm3::Button1Click() {
+    const tamrik::NumberInversion result = tamrik::invertNumber(ui->Edit1->text().toStdU32String());
+    ui->Label4->setText(fromCore(result.inverted));
+    ui->Label4->adjustSize();
+    ui->Label3->setText(fromCore(result.source));
+    ui->Label3->adjustSize();
+    ui->Edit1->setText(fromCore(result.inverted));
+}
+
+void TForm3::Memo1Click() {
+    ui->Memo1->clear();
+}
+
+void TForm3::Memo2Click() {
+    // The whole output goes in with one setPlainText: appending line by line would lay the
+    // memo out again for every line.
+    const std::vector<std::u32string> lines =
+        tamrik::splitLines(ui->Memo1->toPlainText().toStdU32String());
+    ui->Memo2->setPlainText(fromCore(tamrik::invertedArrayText(lines)));
 }

@@ -25,6 +25,9 @@ public slots:
     void Timer1Timer();
     void FormClose();
     void FormCreate();
+    void Button1Click();
+    void Memo1Click();
+    void Memo2Click();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
