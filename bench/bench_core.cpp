@@ -1,12 +1,14 @@
 // Throughput of the toolkit-free core: how many results each rule gives per second on this
 // machine. Google Benchmark; run through scripts/bench.sh, which prints the table.
 
+#include "number_inverter.h"
 #include "segment_codes.h"
 #include "segments.h"
 
 #include <benchmark/benchmark.h>
 
 #include <cstddef>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -39,6 +41,17 @@ void BM_CodeTexts(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_CodeTexts);
+
+// One press of the number inverter, on inputs of both forms.
+void BM_NumberInverter(benchmark::State& state) {
+    const std::u32string inputs[] = {U"10100101", U"0b1111000011110000", U"0b10100101,0b1111",
+                                     U"1010 11"};
+    std::size_t i = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(tamrik::invertNumber(inputs[i++ & 3]));
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_NumberInverter);
 
 } // namespace
 

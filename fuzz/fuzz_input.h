@@ -8,6 +8,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -77,8 +79,9 @@ inline std::vector<std::u32string> splitAtNewlines(const std::u32string& text) {
 #define FUZZ_CHECK(condition)                                                                      \
     do {                                                                                           \
         if (!(condition)) {                                                                        \
-            __builtin_printf("invariant broken: %s (%s:%d)\n", #condition, __FILE__, __LINE__);    \
-            __builtin_trap();                                                                      \
+            std::fprintf(stderr, "invariant broken: %s (%s:%d)\n", #condition, __FILE__,           \
+                         __LINE__);                                                                \
+            std::abort();                                                                          \
         }                                                                                          \
     } while (0)
 

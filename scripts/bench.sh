@@ -99,6 +99,7 @@ per_second() { # Google Benchmark console line of bench_core -> items per second
 }
 row "Core: the eight code texts of a segment state" "$(per_second BM_CodeTexts)/s" "–" "–" \
     "none set"
+row "Core: one press of the number inverter" "$(per_second BM_NumberInverter)/s" "–" "–" "none set"
 
 {
     echo "Machine: $(nproc) cores, $(awk -F': ' '/model name/ { print $2; exit }' /proc/cpuinfo)," \

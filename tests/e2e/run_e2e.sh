@@ -132,6 +132,29 @@ for box in Edit2 Edit6 Edit4 Edit8 Edit3 Edit7 Edit5 Edit9; do
     expect_eq "$box at start" "$(read_code "$box")" "${start_codes[$box]}"
 done
 
+# --- number inverter (Panel1 at 7, 8) ------------------------------------------------------
+edit1=$(centre 7 8 8 8 169 25)
+button1=$(centre 7 8 47 39 90 25)
+click "$main" $edit1
+xdotool key --clearmodifiers ctrl+a
+xdotool type --delay 20 10100101
+click "$main" $button1
+expect_eq "Edit1 after inverting 10100101" "$(read_box "$main" $edit1)" 0b01011010
+click "$main" $button1
+expect_eq "Edit1 after a second press" "$(read_box "$main" $edit1)" 0b10100101
+
+# --- array inverter (Panel2 at 198, 8) -----------------------------------------------------
+memo1=$(centre 198 8 2 3 150 179)
+memo2=$(centre 198 8 160 3 150 179)
+# A click into Memo1 empties it; the array then comes in by Ctrl+V from the clipboard.
+printf '%s\n' "flash char buf[ ] = {" "0b00111111,      // 0" "0b00000110,      // 1" \
+    "0b01011011       // 2" "};" | xclip -selection clipboard -i
+click "$main" $memo1
+xdotool key --clearmodifiers ctrl+v
+expect_eq "Memo2 after pasting an array into Memo1" "$(read_box "$main" $memo2)" \
+    "$(printf '%s\n' "flash char buf[ ] = {" "0b11000000,      // 0" "0b11111001,      // 1" \
+        "0b10100100       // 2" "};" "" "Количество" "           элементов: 5")"
+
 # --- close through the window manager ------------------------------------------------------
 xdotool windowactivate --sync "$main" || fail "cannot activate the main window"
 xdotool key --clearmodifiers alt+F4
