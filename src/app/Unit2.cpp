@@ -14,9 +14,11 @@
 
 TForm2::TForm2(QWidget* owner) : QWidget(owner), ui(std::make_unique<Ui::TForm2>()) {
     ui->setupUi(this);
-    // A window of its own, owned by the main window: no taskbar button, minimised and restored
-    // with it, above every other window; close is the only title-bar button.
-    setWindowFlags(Qt::Window | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
+    // Owned by the main window: no taskbar button, minimised and restored with it, above every
+    // other window; close is the only title-bar button. The dialog type is what makes Qt mark it
+    // as the main window's transient on X11 (a plain Qt::Window gets no WM_TRANSIENT_FOR); it is
+    // not a QDialog, so Esc does not close it.
+    setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 
     registerFonts();

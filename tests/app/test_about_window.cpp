@@ -115,7 +115,7 @@ private slots:
         QCOMPARE(about->windowTitle(), QStringLiteral("О программе..."));
         QCOMPARE(about->size(), QSize(262, 396));
         const Qt::WindowFlags flags = about->windowFlags();
-        QCOMPARE(flags & Qt::WindowType_Mask, Qt::Window);
+        QCOMPARE(flags & Qt::WindowType_Mask, Qt::Dialog);
         QVERIFY(flags & Qt::WindowStaysOnTopHint);
         QVERIFY(flags & Qt::WindowCloseButtonHint);
         QVERIFY(flags & Qt::WindowSystemMenuHint);
