@@ -12,6 +12,8 @@ packages=(
     xvfb x11-xkb-utils x11-utils xdotool xclip openbox
     # Windows compile check of the platform files and the resource script
     mingw-w64 icoutils
+    # the Debian package (CPack asks dpkg-shlibdeps for the library dependencies)
+    dpkg-dev
     # fonts the windows ask for: Times New Roman's and Tahoma's metric twins
     fonts-liberation fonts-wine
 )

@@ -1,6 +1,8 @@
 #include "Unit3.h"
 #include "ui_Unit3.h"
 
+#include "Unit2.h"
+
 #include "appearance.h"
 #include "array_inverter.h"
 #include "number_inverter.h"
@@ -99,6 +101,8 @@ TForm3::TForm3(QWidget* owner) : QWidget(owner), ui(std::make_unique<Ui::TForm3>
     Timer1->setInterval(100);
     connect(Timer1, &QTimer::timeout, this, &TForm3::Timer1Timer);
 
+    connect(PointerEvents::watch(ui->Image2), &PointerEvents::clicked, this, &TForm3::Image2Click);
+
     // Centred on the desktop at first show.
     if (QScreen* screen = QGuiApplication::primaryScreen())
         setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
@@ -160,4 +164,10 @@ void TForm3::Memo2Click() {
     const std::vector<std::u32string> lines =
         tamrik::splitLines(ui->Memo1->toPlainText().toStdU32String());
     ui->Memo2->setPlainText(fromCore(tamrik::invertedArrayText(lines)));
+}
+
+void TForm3::Image2Click() {
+    // A new About window every time, owned by this window, which deletes it at the end.
+    auto* about = new TForm2(this);
+    about->show();
 }

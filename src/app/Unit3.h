@@ -23,6 +23,7 @@ public:
 
 public slots:
     void Timer1Timer();
+    void Image2Click();
     void FormClose();
     void FormCreate();
     void Button1Click();

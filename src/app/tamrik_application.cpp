@@ -1,8 +1,13 @@
 #include "tamrik_application.h"
 
+#include "program_icon.h"
+
 #include <QMessageBox>
 
-TamrikApplication::TamrikApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+TamrikApplication::TamrikApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    initAboutResources();
+    setWindowIcon(programIcon());
+}
 
 bool TamrikApplication::notify(QObject* receiver, QEvent* event) {
     bool handled = false;

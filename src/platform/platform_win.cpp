@@ -2,8 +2,10 @@
 
 #include "platform.h"
 
-#include <shellapi.h>
+// windows.h must come first: shellapi.h relies on its types and macros.
 #include <windows.h>
+
+#include <shellapi.h>
 
 namespace platform {
 
