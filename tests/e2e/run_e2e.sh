@@ -103,7 +103,7 @@ read_box() { # window, x, y
 export LANG=C.UTF-8 QT_QPA_PLATFORM=xcb
 "$tamrik" >"$work/tamrik.log" 2>&1 &
 tamrik_pid=$!
-main=$(timeout 20 xdotool search --sync --onlyvisible --pid "$tamrik_pid" --name '^Form3$' |
+main=$(timeout 20 xdotool search --all --sync --onlyvisible --pid "$tamrik_pid" --name '^Form3$' |
     head -n1)
 [[ -n $main ]] || fail "no visible window \"Form3\" within 20 s"
 ok "main window \"Form3\" shown (window $main)"
@@ -154,6 +154,22 @@ xdotool key --clearmodifiers ctrl+v
 expect_eq "Memo2 after pasting an array into Memo1" "$(read_box "$main" $memo2)" \
     "$(printf '%s\n' "flash char buf[ ] = {" "0b11000000,      // 0" "0b11111001,      // 1" \
         "0b10100100       // 2" "};" "" "Количество" "           элементов: 5")"
+
+# --- About window, opened by the thumbnail Image2 on Panel3 --------------------------------
+click "$main" $(centre 148 200 312 137 48 40)
+about=$(timeout 10 xdotool search --all --sync --onlyvisible --pid "$tamrik_pid" \
+    --name '^О программе\.\.\.$' | head -n1)
+[[ -n $about ]] || fail "no About window within 10 s of a click on Image2"
+ok "About window \"О программе...\" shown (window $about)"
+expect_eq "About window size" \
+    "$(xdotool getwindowgeometry "$about" | awk '/Geometry/ { print $2 }')" 262x396
+click "$about" $(centre 0 0 93 364 75 25) # OK
+about_shown() {
+    xdotool search --all --onlyvisible --pid "$tamrik_pid" --name '^О программе' | grep -qx "$about"
+}
+for ((t = 0; t < 100; t++)); do about_shown || break; sleep 0.05; done
+about_shown && fail "the About window is still shown after OK"
+ok "OK hides the About window"
 
 # --- close through the window manager ------------------------------------------------------
 xdotool windowactivate --sync "$main" || fail "cannot activate the main window"
