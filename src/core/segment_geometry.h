@@ -132,7 +132,7 @@ struct Circle {
 inline constexpr Circle kDecimalPoint{{118.0, 161.0}, 8.0};
 
 // The drawn outline of bar segment s (A..G) in Image1 coordinates, slant applied. The six
-// points go round the hexagon from the first tip.
+// points go round the hexagon from the first tip. H is no bar (see kDecimalPoint): all zero.
 std::array<PointF, 6> barOutline(Segment s);
 
 // Whether the point (x, y), in Image1 coordinates, lies on the drawn shape of segment s.

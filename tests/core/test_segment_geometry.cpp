@@ -3,9 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <ostream>
 #include <string>
 
 using namespace tamrik;
+
+namespace tamrik {
+void PrintTo(Segment s, std::ostream* os) {
+    *os << letter(s);
+}
+} // namespace tamrik
 
 namespace {
 
@@ -20,6 +27,10 @@ struct HitCase {
     int x, y;
     const char* lit;
 };
+
+void PrintTo(const HitCase& c, std::ostream* os) {
+    *os << "(" << c.x << ", " << c.y << ")";
+}
 
 class SegmentsAt : public testing::TestWithParam<HitCase> {};
 
