@@ -5,8 +5,8 @@
 
 #include "appearance.h"
 #include "array_inverter.h"
-#include "number_inverter.h"
 #include "digit_pictures.h"
+#include "number_inverter.h"
 #include "platform.h"
 #include "pointer_events.h"
 #include "segment_codes.h"
