@@ -5,10 +5,12 @@
 
 #include "appearance.h"
 #include "array_inverter.h"
+#include "digit_pictures.h"
 #include "number_inverter.h"
 #include "platform.h"
 #include "pointer_events.h"
 #include "segment_codes.h"
+#include "segment_geometry.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -26,10 +28,28 @@ namespace {
 tamrik::Weights weightsA7{};
 tamrik::Weights weightsA0{};
 
+// Pointer position at the last move over the uncovered part of Image1, in Image1 coordinates.
+// A click on Image1 tests this position, not the click's own.
+std::int32_t X = 0;
+std::int32_t Y = 0;
+
 const QColor kDarkBlue(0, 0, 160);
 
 QString fromCore(const std::u32string& text) {
     return QString::fromStdU32String(text);
+}
+
+QLabel* litPicture(const Ui::TForm3& ui, tamrik::Segment s) {
+    QLabel* const pictures[] = {ui.A, ui.B, ui.C, ui.D, ui.E, ui.F, ui.G, ui.H};
+    return pictures[tamrik::index(s)];
+}
+
+// A click on a lit picture: the segment goes dark.
+void darken(TForm3& form, tamrik::Segment s) {
+    litPicture(*form.ui, s)->hide();
+    form.requestRefresh();
+    weightsA7[tamrik::index(s)] = 0;
+    weightsA0[tamrik::index(s)] = 0;
 }
 
 } // namespace
@@ -37,6 +57,8 @@ QString fromCore(const std::u32string& text) {
 void resetUnit3ForTests() {
     weightsA7 = {};
     weightsA0 = {};
+    X = 0;
+    Y = 0;
 }
 
 TForm3::TForm3(QWidget* owner) : QWidget(owner), ui(std::make_unique<Ui::TForm3>()) {
@@ -96,6 +118,29 @@ TForm3::TForm3(QWidget* owner) : QWidget(owner), ui(std::make_unique<Ui::TForm3>
     for (QLabel* label : {ui->Label1, ui->Label2, ui->Label3, ui->Label4, ui->Label5, ui->Label6})
         label->adjustSize();
 
+    // Segment picker. The lit pictures sit over Image1 in the .ui's stacking order (A on top)
+    // and paint no background, so the digit shows through their transparent pixels. A label
+    // takes clicks over its whole rectangle, so a shown picture catches every click on it.
+    const qreal pixelRatio = devicePixelRatioF();
+    ui->Image1->setPixmap(digitPicture(QStringLiteral("Image1"), pixelRatio));
+    ui->Image1->setMouseTracking(true);
+    PointerEvents* digit = PointerEvents::watch(ui->Image1);
+    connect(digit, &PointerEvents::moved, this, &TForm3::Image1MouseMove);
+    connect(digit, &PointerEvents::clicked, this, &TForm3::Image1Click);
+    const std::pair<tamrik::Segment, void (TForm3::*)()> litClicks[] = {
+        {tamrik::Segment::A, &TForm3::AClick}, {tamrik::Segment::B, &TForm3::BClick},
+        {tamrik::Segment::C, &TForm3::CClick}, {tamrik::Segment::D, &TForm3::DClick},
+        {tamrik::Segment::E, &TForm3::EClick}, {tamrik::Segment::F, &TForm3::FClick},
+        {tamrik::Segment::G, &TForm3::GClick}, {tamrik::Segment::H, &TForm3::HClick},
+    };
+    for (const auto& [segment, handler] : litClicks) {
+        QLabel* picture = litPicture(*ui, segment);
+        picture->setAutoFillBackground(false);
+        picture->setPixmap(litSegmentPicture(segment, pixelRatio));
+        connect(PointerEvents::watch(picture), &PointerEvents::clicked, this, handler);
+    }
+    ui->H->adjustSize(); // H sizes itself to its picture
+
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(100);
@@ -130,6 +175,45 @@ void TForm3::FormClose() {
 void TForm3::requestRefresh() {
     if (!Timer1->isActive())
         Timer1->start();
+}
+
+void TForm3::Image1MouseMove(int x, int y) {
+    X = x;
+    Y = y;
+}
+
+void TForm3::Image1Click() {
+    requestRefresh();
+    for (tamrik::Segment s : tamrik::segmentsAt(X, Y)) {
+        litPicture(*ui, s)->show();
+        weightsA7[tamrik::index(s)] = tamrik::kWeightA7[tamrik::index(s)];
+        weightsA0[tamrik::index(s)] = tamrik::kWeightA0[tamrik::index(s)];
+    }
+}
+
+void TForm3::AClick() {
+    darken(*this, tamrik::Segment::A);
+}
+void TForm3::BClick() {
+    darken(*this, tamrik::Segment::B);
+}
+void TForm3::CClick() {
+    darken(*this, tamrik::Segment::C);
+}
+void TForm3::DClick() {
+    darken(*this, tamrik::Segment::D);
+}
+void TForm3::EClick() {
+    darken(*this, tamrik::Segment::E);
+}
+void TForm3::FClick() {
+    darken(*this, tamrik::Segment::F);
+}
+void TForm3::GClick() {
+    darken(*this, tamrik::Segment::G);
+}
+void TForm3::HClick() {
+    darken(*this, tamrik::Segment::H);
 }
 
 void TForm3::Timer1Timer() {

@@ -22,6 +22,18 @@ public:
     void requestRefresh();
 
 public slots:
+    // Segment picker: a left click on Image1 lights the segments under the pointer position
+    // recorded at the last move over Image1; a click on a lit picture darkens its segment.
+    void Image1Click();
+    void BClick();
+    void FClick();
+    void EClick();
+    void GClick();
+    void CClick();
+    void Image1MouseMove(int x, int y);
+    void AClick();
+    void HClick();
+    void DClick();
     void Timer1Timer();
     void Image2Click();
     void FormClose();
