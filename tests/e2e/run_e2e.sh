@@ -132,6 +132,20 @@ for box in Edit2 Edit6 Edit4 Edit8 Edit3 Edit7 Edit5 Edit9; do
     expect_eq "$box at start" "$(read_code "$box")" "${start_codes[$box]}"
 done
 
+# --- light B and C on the digit picture (Image1 at 7, 200) ---------------------------------
+# Points well inside the hit rectangles of B (106-119, 18-82) and C (96-107, 93-159).
+click "$main" $((7 + 112)) $((200 + 50))
+click "$main" $((7 + 101)) $((200 + 126))
+edit2_is() { [[ $(read_code Edit2) == "$1" ]]; }
+wait_for 5 edit2_is 0b01100000 || fail "Edit2 never showed 0b01100000 after lighting B and C"
+declare -A one_codes=(
+    [Edit2]=0b01100000 [Edit6]=0x60 [Edit4]=0b00000110 [Edit8]=0x06
+    [Edit3]=0b10011111 [Edit7]=0x9F [Edit5]=0b11111001 [Edit9]=0xF9
+)
+for box in Edit2 Edit6 Edit4 Edit8 Edit3 Edit7 Edit5 Edit9; do
+    expect_eq "$box with B and C lit" "$(read_code "$box")" "${one_codes[$box]}"
+done
+
 # --- number inverter (Panel1 at 7, 8) ------------------------------------------------------
 edit1=$(centre 7 8 8 8 169 25)
 button1=$(centre 7 8 47 39 90 25)
