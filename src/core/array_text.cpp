@@ -47,26 +47,29 @@ void appendElement(ArrayState& state, LineList& lines, const std::u32string& ele
     if (!state.arrayStarted)
         state.elementCounter = 0;
 
+    bool continuing = false;
     if (state.arrayStarted) {
         const int n = lines.count();
         if (n >= 2) {
-            // Comma step: drop the closing line, give the previous element its comma, and take
-            // that line out; it goes back in front of the new element.
+            // Comma step: the closing line goes, and the previous element line, now the last,
+            // gets its comma. Taking that line out and adding it back, as the plain reading of
+            // the step goes, gives the same lines with more edits.
             lines.remove(n - 1);
-            state.precedingLine =
-                deleteAt(insertAt(lines.line(n - 2), kMarkColumn, U","), kMarkColumn + 1);
-            lines.remove(n - 2);
+            state.precedingLine = deleteAt(insertAt(lines.line(n - 2), kMarkColumn, U","),
+                                           kMarkColumn + 1);
+            lines.replaceLast(state.precedingLine);
+            continuing = true;
         } else {
             // The user left too little of the open array to continue it.
             state.elementCounter = 0;
             state.precedingLine = kHeaderLine;
         }
     }
+    if (!continuing)
+        lines.add(state.precedingLine);
 
-    lines.add(state.precedingLine);
-    lines.add(element);
-    lines.replaceLast(insertAt(lines.line(lines.count() - 1), kMarkColumn,
-                               kCommentLead + decimal(state.elementCounter)));
+    // Numbering step: the comment goes in at column 11 of the element's text.
+    lines.add(insertAt(element, kMarkColumn, kCommentLead + decimal(state.elementCounter)));
     lines.add(kClosingLine);
 
     state.arrayStarted = true;
