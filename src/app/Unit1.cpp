@@ -6,11 +6,11 @@
 #include "memo_lines.h"
 #include "picker_strip.h"
 #include "pointer_events.h"
+#include "shared_timer.h"
 #include "ui_Unit3.h"
 
 #include <QCloseEvent>
 #include <QScrollBar>
-#include <QTimer>
 
 // Outside any namespace, as Q_INIT_RESOURCE needs: the strip picture is compiled into this
 // static library, whose resource initialiser the linker would otherwise leave out.
@@ -97,10 +97,10 @@ TForm1::TForm1(QWidget* owner)
     connect(ui->Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
 
     // Ticks for the window's whole life, shown or hidden.
-    Timer1 = new QTimer(this);
+    Timer1 = new SharedTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1);
-    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    connect(Timer1, &SharedTimer::timeout, this, &TForm1::Timer1Timer);
     Timer1->start();
 
     FormCreate();

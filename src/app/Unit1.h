@@ -11,7 +11,7 @@
 class QCloseEvent;
 class QLineEdit;
 class QString;
-class QTimer;
+class SharedTimer;
 
 namespace Ui {
 class TForm1;
@@ -41,7 +41,8 @@ protected:
 
 public:
     std::unique_ptr<Ui::TForm1> ui;
-    QTimer* Timer1;
+    // Every picker ever opened ticks at 1 ms; they share one clock, see shared_timer.h.
+    SharedTimer* Timer1;
 
 private:
     void place();

@@ -1,6 +1,7 @@
 #include "Unit1.h"
 #include "Unit3.h"
 #include "app_test_support.h"
+#include "shared_timer.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -8,7 +9,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTimer>
 
 namespace {
 
@@ -311,7 +311,7 @@ private slots:
         QVERIFY(memo3()->toPlainText().isEmpty());
         QCOMPARE(arrayStateForTests().arrayStarted, !pickerHidden); // Button4 leaves it alone
 
-        QSignalSpy ticks(picker->Timer1, &QTimer::timeout);
+        QSignalSpy ticks(picker->Timer1, &SharedTimer::timeout);
         picker->Timer1->start();
         QTRY_VERIFY(ticks.count() > 0);
         QVERIFY(!arrayStateForTests().arrayStarted);
@@ -341,7 +341,7 @@ private slots:
     void hiddenPickerKeepsTicking() {
         TForm1* picker = openPicker();
         cancel(picker);
-        QSignalSpy ticks(picker->Timer1, &QTimer::timeout);
+        QSignalSpy ticks(picker->Timer1, &SharedTimer::timeout);
         QTRY_VERIFY(ticks.count() >= 5);
         QVERIFY(picker->isHidden());
     }
