@@ -3,40 +3,68 @@
 #include <QCoreApplication>
 #include <QTimer>
 
+#include <algorithm>
 #include <map>
+#include <vector>
 
 namespace {
 
+// One clock per interval. Its QTimer belongs to the application object, so it goes with it;
+// it is stopped while no SharedTimer needs it.
 struct Clock {
     QPointer<QTimer> timer;
-    int members = 0;
+    // Running members in the order they started. A member that stops during a tick leaves a
+    // null in its place until the tick is over.
+    std::vector<SharedTimer*> members;
+    bool ticking = false;
 };
 
-// One clock per interval, created on first use and stopped while no timer needs it. Owned by
-// the application object, so it goes with it.
+// Entries are never erased, so a Clock stays where it is for the whole run.
 std::map<int, Clock>& clocks() {
     static std::map<int, Clock> all;
     return all;
 }
 
-QTimer* joinClock(int interval) {
+void tick(Clock& clock) {
+    clock.ticking = true;
+    // By index: a slot may start further timers, which are appended and tick at once.
+    for (std::size_t i = 0; i < clock.members.size(); ++i) {
+        if (SharedTimer* member = clock.members[i])
+            emit member->timeout();
+    }
+    clock.ticking = false;
+    std::erase(clock.members, nullptr);
+    if (clock.members.empty() && clock.timer)
+        clock.timer->stop();
+}
+
+QTimer* join(int interval, SharedTimer* member) {
     Clock& clock = clocks()[interval];
     if (!clock.timer) {
+        // First use, or the application object that owned the previous one is gone.
+        clock.members.clear();
         clock.timer = new QTimer(QCoreApplication::instance());
         clock.timer->setInterval(interval);
-        clock.members = 0;
+        QObject::connect(clock.timer, &QTimer::timeout, [&clock] { tick(clock); });
     }
-    if (clock.members++ == 0)
+    clock.members.push_back(member);
+    if (!clock.timer->isActive())
         clock.timer->start();
     return clock.timer;
 }
 
-void leaveClock(int interval) {
-    const auto found = clocks().find(interval);
-    if (found == clocks().end() || found->second.members == 0)
+void leave(int interval, SharedTimer* member) {
+    Clock& clock = clocks()[interval];
+    const auto found = std::find(clock.members.begin(), clock.members.end(), member);
+    if (found == clock.members.end())
         return;
-    if (--found->second.members == 0 && found->second.timer)
-        found->second.timer->stop();
+    if (clock.ticking) {
+        *found = nullptr;
+        return;
+    }
+    clock.members.erase(found);
+    if (clock.members.empty() && clock.timer)
+        clock.timer->stop();
 }
 
 } // namespace
@@ -58,16 +86,13 @@ void SharedTimer::setInterval(int msec) {
 }
 
 void SharedTimer::start() {
-    if (isActive())
-        return;
-    clock_ = joinClock(interval_);
-    connect(clock_, &QTimer::timeout, this, &SharedTimer::timeout);
+    if (!isActive())
+        clock_ = join(interval_, this);
 }
 
 void SharedTimer::stop() {
     if (!isActive())
         return;
-    disconnect(clock_, &QTimer::timeout, this, &SharedTimer::timeout);
     clock_ = nullptr;
-    leaveClock(interval_);
+    leave(interval_, this);
 }

@@ -50,6 +50,34 @@ private slots:
         QCOMPARE(runningClocks(1), 0);
     }
 
+    // A tick's slot may stop, delete or start timers of the same clock.
+    void timersMayComeAndGoDuringATick() {
+        auto first = std::make_unique<SharedTimer>();
+        auto second = std::make_unique<SharedTimer>();
+        SharedTimer third;
+        for (SharedTimer* t : {first.get(), second.get(), &third})
+            t->setInterval(1);
+        QSignalSpy thirdTicks(&third, &SharedTimer::timeout);
+        int firstTicks = 0;
+        connect(first.get(), &SharedTimer::timeout, this, [&] {
+            if (++firstTicks == 1) {
+                second.reset();
+                third.start();
+            } else if (firstTicks == 3) {
+                first->stop();
+            }
+        });
+        first->start();
+        second->start();
+        QTRY_VERIFY(thirdTicks.count() >= 5);
+        QVERIFY(!second);
+        QCOMPARE(firstTicks, 3);
+        QVERIFY(!first->isActive());
+        QCOMPARE(runningClocks(1), 1);
+        third.stop();
+        QCOMPARE(runningClocks(1), 0);
+    }
+
     void startOnARunningTimerKeepsItRunning() {
         SharedTimer timer;
         timer.setInterval(5);
