@@ -15,7 +15,11 @@
 // Outside any namespace, as Q_INIT_RESOURCE needs: the strip picture is compiled into this
 // static library, whose resource initialiser the linker would otherwise leave out.
 static void loadResources() {
-    Q_INIT_RESOURCE(picker);
+    static const bool loaded = [] {
+        Q_INIT_RESOURCE(picker);
+        return true;
+    }();
+    (void)loaded;
 }
 
 namespace {
