@@ -55,8 +55,8 @@ void appendElement(ArrayState& state, LineList& lines, const std::u32string& ele
             // gets its comma. Taking that line out and adding it back, as the plain reading of
             // the step goes, gives the same lines with more edits.
             lines.remove(n - 1);
-            state.precedingLine = deleteAt(insertAt(lines.line(n - 2), kMarkColumn, U","),
-                                           kMarkColumn + 1);
+            state.precedingLine =
+                deleteAt(insertAt(lines.line(n - 2), kMarkColumn, U","), kMarkColumn + 1);
             lines.replaceLast(state.precedingLine);
             continuing = true;
         } else {
