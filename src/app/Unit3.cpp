@@ -1,11 +1,13 @@
 #include "Unit3.h"
 #include "ui_Unit3.h"
 
+#include "Unit1.h"
 #include "Unit2.h"
 
 #include "appearance.h"
 #include "array_inverter.h"
 #include "digit_pictures.h"
+#include "memo_lines.h"
 #include "number_inverter.h"
 #include "platform.h"
 #include "pointer_events.h"
@@ -147,6 +149,8 @@ TForm3::TForm3(QWidget* owner) : QWidget(owner), ui(std::make_unique<Ui::TForm3>
     connect(Timer1, &QTimer::timeout, this, &TForm3::Timer1Timer);
 
     connect(PointerEvents::watch(ui->Image2), &PointerEvents::clicked, this, &TForm3::Image2Click);
+    connect(ui->Button2, &QPushButton::clicked, this, &TForm3::Button2Click);
+    connect(ui->Button4, &QPushButton::clicked, this, &TForm3::Button4Click);
 
     // Centred on the desktop at first show.
     if (QScreen* screen = QGuiApplication::primaryScreen())
@@ -254,4 +258,19 @@ void TForm3::Image2Click() {
     // A new About window every time, owned by this window, which deletes it at the end.
     auto* about = new TForm2(this);
     about->show();
+}
+
+// Opens a new element picker; the pickers of earlier openings stay hidden.
+void TForm3::Button2Click() {
+    auto* picker = new TForm1(this);
+    picker->show();
+    ui->Memo3->setEnabled(true);
+    ui->Button2->setEnabled(false);
+}
+
+// Empties Memo3 and leaves the array state alone: a picker's next tick finds the box empty
+// and ends the array.
+void TForm3::Button4Click() {
+    MemoLines(ui->Memo3).clear();
+    ui->Button4->setEnabled(false);
 }

@@ -41,6 +41,8 @@ public slots:
     void Button1Click();
     void Memo1Click();
     void Memo2Click();
+    void Button2Click();
+    void Button4Click();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
