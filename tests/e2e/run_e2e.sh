@@ -8,7 +8,8 @@
 #   tests/e2e/run_e2e.sh path/to/tamrik path/to/tamrik_xkb_layout
 #
 # Prints one line per check and "E2E PASSED" or "E2E FAILED"; the exit code says the same.
-# On a failure a screenshot is left in $E2E_ARTIFACTS (default: a temporary folder).
+# On a failure a screenshot is left in $E2E_ARTIFACTS (default: a temporary folder); with
+# E2E_ARTIFACTS set, screenshots of the main steps are left there too.
 set -uo pipefail
 
 tamrik=$(realpath "$1")
@@ -38,6 +39,11 @@ fail() {
     exit 1
 }
 ok() { echo "ok   - $*"; }
+snapshot() { # name
+    if [[ -n ${E2E_ARTIFACTS:-} ]] && command -v import >/dev/null; then
+        import -window root "$E2E_ARTIFACTS/$1.png" 2>/dev/null
+    fi
+}
 
 expect_eq() { # what, actual, expected
     if [[ $2 == "$3" ]]; then ok "$1: $(printf '%q' "$2")"; else
@@ -146,6 +152,19 @@ for box in Edit2 Edit6 Edit4 Edit8 Edit3 Edit7 Edit5 Edit9; do
     expect_eq "$box with B and C lit" "$(read_code "$box")" "${one_codes[$box]}"
 done
 
+# --- element picker: Button2 on Panel3, then the cathode strip's fourth field ---------------
+memo3=$(centre 0 0 514 8 167 372)
+click "$main" $(centre 148 200 48 129 105 32)
+picker=$(timeout 10 xdotool search --all --sync --onlyvisible --pid "$tamrik_pid" \
+    --name '^Добавление элемента в массив$' | head -n1)
+[[ -n $picker ]] || fail "no picker window within 10 s of a click on Button2"
+ok "picker shown (window $picker)"
+# The cathode strip Image1 stands at (4, 25) on the picker; field 4 spans columns 221-246.
+click "$picker" $((4 + 233)) $((25 + 18))
+expect_eq "Memo3 after the cathode strip's fourth field" "$(read_box "$main" $memo3)" \
+    "$(printf '%s\n' "flash char buf[ ] = {" "0x06       // 0" "};")"
+snapshot picker
+
 # --- number inverter (Panel1 at 7, 8) ------------------------------------------------------
 edit1=$(centre 7 8 8 8 169 25)
 button1=$(centre 7 8 47 39 90 25)
@@ -160,7 +179,15 @@ expect_eq "Edit1 after a second press" "$(read_box "$main" $edit1)" 0b10100101
 # --- array inverter (Panel2 at 198, 8) -----------------------------------------------------
 memo1=$(centre 198 8 2 3 150 179)
 memo2=$(centre 198 8 160 3 150 179)
-# A click into Memo1 empties it; the array then comes in by Ctrl+V from the clipboard.
+# The picker covers most of Panel2: "Отмена" (at 92, 142 on the picker) hides it first.
+click "$picker" $(centre 0 0 92 142 75 25)
+picker_shown() { xdotool search --all --onlyvisible --pid "$tamrik_pid" | grep -qx "$picker"; }
+for ((t = 0; t < 100; t++)); do picker_shown || break; sleep 0.05; done
+picker_shown && fail "the picker is still shown after Отмена"
+ok "Отмена hides the picker"
+
+# A click into Memo1 empties it; an array then comes in by Ctrl+V from the clipboard: first
+# one in binary that the user copied from elsewhere, then the one the picker built in Memo3.
 printf '%s\n' "flash char buf[ ] = {" "0b00111111,      // 0" "0b00000110,      // 1" \
     "0b01011011       // 2" "};" | xclip -selection clipboard -i
 click "$main" $memo1
@@ -169,12 +196,21 @@ expect_eq "Memo2 after pasting an array into Memo1" "$(read_box "$main" $memo2)"
     "$(printf '%s\n' "flash char buf[ ] = {" "0b11000000,      // 0" "0b11111001,      // 1" \
         "0b10100100       // 2" "};" "" "Количество" "           элементов: 5")"
 
+read_box "$main" $memo3 >/dev/null # select all, copy
+click "$main" $memo1
+xdotool key --clearmodifiers ctrl+v
+expect_eq "Memo2 after pasting Memo3's array into Memo1" "$(read_box "$main" $memo2)" \
+    "$(printf '%s\n' "flash char buf[ ] = {" "0x16       // 0" "};" "" "Количество" \
+        "           элементов: 3")"
+snapshot inverters
+
 # --- About window, opened by the thumbnail Image2 on Panel3 --------------------------------
 click "$main" $(centre 148 200 312 137 48 40)
 about=$(timeout 10 xdotool search --all --sync --onlyvisible --pid "$tamrik_pid" \
     --name '^О программе\.\.\.$' | head -n1)
 [[ -n $about ]] || fail "no About window within 10 s of a click on Image2"
 ok "About window \"О программе...\" shown (window $about)"
+snapshot about
 expect_eq "About window size" \
     "$(xdotool getwindowgeometry "$about" | awk '/Geometry/ { print $2 }')" 262x396
 click "$about" $(centre 0 0 93 364 75 25) # OK
