@@ -1,6 +1,8 @@
 // Throughput of the toolkit-free core: how many results each rule gives per second on this
 // machine. Google Benchmark; run through scripts/bench.sh, which prints the table.
 
+#include "array_text.h"
+#include "line_list.h"
 #include "number_inverter.h"
 #include "segment_codes.h"
 #include "segments.h"
@@ -52,6 +54,24 @@ void BM_NumberInverter(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_NumberInverter);
+
+// One append to the array text over a plain list of lines, arrays of 10,000 elements in turn
+// (starting a new list is part of the cost, once per 10,000 appends).
+void BM_ArrayAppend(benchmark::State& state) {
+    const std::u32string elements[] = {U"0b00111111", U"0x06", U"0b01011011", U"0x4F"};
+    tamrik::ArrayState array;
+    tamrik::VectorLines lines;
+    std::size_t i = 0;
+    for (auto _ : state) {
+        if (i % 10'000 == 0) {
+            array = {};
+            lines.clear();
+        }
+        tamrik::appendElement(array, lines, elements[i++ & 3]);
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_ArrayAppend);
 
 } // namespace
 

@@ -80,10 +80,35 @@ row "Peak memory (largest RSS of 10 runs)" "$(mb "$(figure peak_rss_kb "$prog")"
 echo "== idle CPU, 3 runs of 5 s each" >&2
 prog=$(probe --runs 3 --idle-ms 5000 -- "$program")
 mini=$(probe --runs 3 --idle-ms 5000 -- "$minimal")
-row "Idle CPU, no picker (share of one core)" "$(figure idle_cpu_percent "$prog") %" \
-    "$(figure idle_cpu_percent "$mini") %, minimal Qt window" "–" "none set"
+row "Idle CPU, no picker (share of one core, median of 3 × 5 s)" \
+    "$(figure idle_cpu_percent "$prog") %" "$(figure idle_cpu_percent "$mini") %, minimal Qt window" \
+    "–" "none set"
+# Pickers opened by clicks on Button2 and hidden by their "Отмена", each still ticking every
+# millisecond, against the minimal window with one 1 ms timer. The three are measured in turn
+# in each round, so that a change of the machine's load hits all of them alike.
+p1=() p20=() m1=() r1=() r20=()
+for round in 1 2 3 4 5; do
+    a=$(figure idle_cpu_percent "$(probe --runs 1 --idle-ms 5000 \
+        --before-idle "bench/open_hidden_pickers.sh 1" -- "$program")")
+    b=$(figure idle_cpu_percent "$(probe --runs 1 --idle-ms 5000 \
+        --before-idle "bench/open_hidden_pickers.sh 20" -- "$program")")
+    c=$(figure idle_cpu_percent "$(probe --runs 1 --idle-ms 5000 -- "$minimal" --timer-ms 1)")
+    p1+=("$a") p20+=("$b") m1+=("$c") r1+=("$(ratio "$a" "$c")") r20+=("$(ratio "$b" "$c")")
+done
+median() { printf '%s\n' "$@" | sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+row "Idle CPU, 1 hidden picker (real clicks; median of 5 rounds × 5 s)" "$(median "${p1[@]}") %" \
+    "$(median "${m1[@]}") %, minimal Qt window with one 1 ms timer" "$(median "${r1[@]}")" "< 1.2"
+row "Idle CPU, 20 hidden pickers (real clicks; median of 5 rounds × 5 s)" \
+    "$(median "${p20[@]}") %" "$(median "${m1[@]}") %, minimal Qt window with one 1 ms timer" \
+    "$(median "${r20[@]}")" "< 1.2"
 
 # --- figures of the bench_* programs ---------------------------------------------------------
+row "Idle CPU, 20 hidden pickers in-process against a 1 ms timer (\`bench_idle_cpu\`)" "–" \
+    "–" "$(field bench_idle_cpu '/^idle CPU ratio/ { sub(/.*: /, ""); print $1 }')" "< 1.2"
+row "Array builder: 10,000 appends into \`Memo3\` (\`bench_memo_append\`)" \
+    "$(field bench_memo_append '$1 == "median" { print $2 }') ms" \
+    "$(field bench_memo_append '$1 == "median" { print $3 }') ms, \`appendPlainText\` of the same lines" \
+    "$(field bench_memo_append '$1 == "median" { print $4 }')" "< 3"
 row "Array inverter: \`Memo2Click\` on 100,000 lines" \
     "$(field bench_memo2_click '$1 == "Memo2Click" { print $2 }') ms" \
     "$(field bench_memo2_click '/one setPlainText/ { print $NF }') ms, one \`setPlainText\` of its output" \
@@ -97,12 +122,14 @@ row "Core: whole \`Memo2\` text (split, invert, count), 10 MB" \
     "$(field bench_array_inverter '$1 == "CopyText" { print $2 }') Mchar/s, copy of the text" \
     "$(field bench_array_inverter '$1 == "WholeOutput" { sub("x", "", $3); print $3 }')" \
     "none set"
-per_second() { # Google Benchmark console line of bench_core -> items per second
-    field bench_core "\$1 == \"$1\" { for (i = 1; i <= NF; i++) if (\$i ~ /items_per_second=/) { sub(\"items_per_second=\", \"\", \$i); print \$i } }"
+per_second() { # Google Benchmark console line of bench_core -> "4.63 M/s"
+    field bench_core "\$1 == \"$1\" { for (i = 1; i <= NF; i++) if (\$i ~ /items_per_second=/) { sub(\"items_per_second=\", \"\", \$i); sub(\"M/s\", \" M/s\", \$i); print \$i } }"
 }
-row "Core: the eight code texts of a segment state" "$(per_second BM_CodeTexts)/s" "–" "–" \
+row "Core: the eight code texts of a segment state" "$(per_second BM_CodeTexts)" "–" "–" \
     "none set"
-row "Core: one press of the number inverter" "$(per_second BM_NumberInverter)/s" "–" "–" "none set"
+row "Core: one press of the number inverter" "$(per_second BM_NumberInverter)" "–" "–" "none set"
+row "Core: one append to the array text (plain list of lines)" "$(per_second BM_ArrayAppend)" \
+    "–" "–" "none set"
 
 {
     echo "Machine: $(nproc) cores, $(awk -F': ' '/model name/ { print $2; exit }' /proc/cpuinfo)," \
