@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tamrik {
+
+// Pieces of the one-line messages that name what is wrong with the user's input. Whatever the
+// input holds, they stay one short line: no control or layout character comes through as
+// itself.
+
+// A visible character as 'c' (U+XXXX); any other (controls, NUL, spaces, direction marks,
+// U+FFFD) as U+XXXX alone.
+std::u32string describeCharacter(char32_t c);
+
+// A user-given word in single quotes, invisible characters as <U+XXXX>, cut after 40
+// characters with "...".
+std::u32string quoted(std::u32string_view text);
+
+} // namespace tamrik
