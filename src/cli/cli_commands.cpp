@@ -101,6 +101,7 @@ struct Argument {
 
 struct Command {
     const char* name;
+    const char* brief; // a line of the program's command list
     const char* summary;
     const char* synopsis;
     std::vector<const QCommandLineOption*> options;
@@ -133,7 +134,7 @@ QByteArray readInput(const QString& file) {
         bytes = input.readAll();
     if (!opened || input.error() != QFileDevice::NoError) {
         const std::u32string what =
-            file.isEmpty() || file == QStringLiteral("-") ? U"standard input" : quoted(u32(file));
+            file.isEmpty() || file == QStringLiteral("-") ? U"standard input" : inQuotes(u32(file));
         fail(ExitData, U"cannot read " + what + U": " + u32(input.errorString()));
     }
     return bytes;
@@ -166,11 +167,12 @@ std::vector<Command> commands(const Options& o) {
     };
     return {
         {"codes",
-         "The code of the lit segments on a wiring, or with --all the window's eight code texts.",
+         "codes SEGMENTS       the code of the lit segments (--all: the window's eight)",
+         "The code of the lit segments on a wiring, or with --all the window's eight\n"
+         "code texts: the cathode row, then the anode row.",
          "codes [options] SEGMENTS",
          {&o.wiring, &o.anode, &o.format, &o.all},
-         {{"SEGMENTS", "Segment letters A-H in either case and any order, or none.",
-           "SEGMENTS"}},
+         {{"SEGMENTS", "Segment letters A-H in either case and any order, or none.", "SEGMENTS"}},
          1,
          [&o, wiringOf](const QCommandLineParser& p, const QStringList& args) {
              const SegmentSet lit = orUsageError(parseSegments(u32(args[0])));
@@ -186,11 +188,13 @@ std::vector<Command> commands(const Options& o) {
              }
              const Wiring wiring = wiringOf(p, o.wiring);
              const CodeFormat format = orUsageError(parseCodeFormat(u32(p.value(o.format))));
-             return lines({formatCode(withPolarity(encode(wiring, lit), p.isSet(o.anode)), format)});
+             return lines(
+                 {formatCode(withPolarity(encode(wiring, lit), p.isSet(o.anode)), format)});
          }},
         {"font",
-         "A C array with one element per character, drawn by the built-in font, in the array "
-         "builder's text.",
+         "font CHARS           a C array of the built-in font's characters",
+         "A C array with one element per character, drawn by the built-in font, in\n"
+         "the array builder's text.",
          "font [options] CHARS",
          {&o.wiring, &o.anode, &o.format, &o.dialect, &o.name, &o.noGlyphs},
          {{"CHARS", "The characters, one element each.", "CHARS"}},
@@ -212,6 +216,7 @@ std::vector<Command> commands(const Options& o) {
              return lines(*array.value);
          }},
         {"invert",
+         "invert NUMBER        the bitwise inverse of a binary number",
          "The bitwise inverse of a binary number: what the number inverter shows.",
          "invert NUMBER",
          {},
@@ -221,8 +226,9 @@ std::vector<Command> commands(const Options& o) {
              return lines({invertNumber(u32(args[0])).inverted});
          }},
         {"invert-array",
-         "Every line's binary number inverted, then the count of lines: what the array "
-         "inverter shows.",
+         "invert-array [FILE]  every line's binary number inverted, then the count",
+         "Every line's binary number inverted, then the count of lines: what the\n"
+         "array inverter shows.",
          "invert-array [FILE]",
          {},
          {{"FILE", "The lines to invert; standard input when left out or -.", "[FILE]"}},
@@ -232,8 +238,10 @@ std::vector<Command> commands(const Options& o) {
              return utf8(invertedArrayText(splitLines(text)) + U"\n");
          }},
         {"convert",
-         "Re-encodes the byte values of a table for another wiring and polarity, leaving every "
-         "other character as it is.",
+         "convert [FILE]       a table's values for another wiring or polarity",
+         "Re-encodes the byte values of a table for another wiring and polarity,\n"
+         "leaving every other character as it is. Values are read between the first\n"
+         "{ and the next } (every line when there is no {), outside comments.",
          "convert --from W --to W [options] [FILE]",
          {&o.from, &o.to, &o.fromAnode, &o.toAnode},
          {{"FILE", "The table; standard input when left out or -.", "[FILE]"}},
@@ -253,12 +261,14 @@ std::vector<Command> commands(const Options& o) {
              return utf8(converted.text);
          }},
         {"show",
-         "Draws the digit a code lights; without CODE, every value of a table read from "
-         "standard input.",
+         "show [CODE]          draws the digit a code lights, or a whole table",
+         "Draws the digit a code lights; without CODE, every value of a table read\n"
+         "from standard input, as convert reads it.",
          "show [options] [CODE]",
          {&o.wiring, &o.anode},
-         {{"CODE", "A code: 0b and binary digits, B and eight binary digits, 0x and hexadecimal "
-                   "digits, or decimal.",
+         {{"CODE",
+           "A code: 0b and binary digits, B and eight binary digits, 0x and hexadecimal "
+           "digits, or decimal.",
            "[CODE]"}},
          0,
          [&o, wiringOf](const QCommandLineParser& p, const QStringList& args) {
@@ -292,12 +302,10 @@ QByteArray helpText(const QString& usage, const QString& description,
 
 QString programDescription(const std::vector<Command>& list) {
     QString text = QStringLiteral(
-        "Seven-segment code tables for firmware builds, with the same code texts and array text "
-        "as the window program.\n\nCommands:\n");
+        "Seven-segment code tables for firmware builds, with the same code texts and\n"
+        "array text as the window program.\n\nCommands:\n");
     for (const Command& c : list)
-        text += QStringLiteral("  %1%2\n")
-                    .arg(QString::fromLatin1(c.name), -14)
-                    .arg(QString::fromLatin1(c.summary));
+        text += QStringLiteral("  ") + QString::fromLatin1(c.brief) + QStringLiteral("\n");
     text += QStringLiteral("\nRun \"tamrik-cli COMMAND --help\" for a command's options.");
     return text;
 }
@@ -333,7 +341,7 @@ QByteArray run(const QStringList& arguments) {
         if (name == QLatin1String(c.name))
             command = &c;
     if (!command)
-        fail(ExitUsage, U"unknown command " + quoted(u32(name)) + U" (try tamrik-cli --help)");
+        fail(ExitUsage, U"unknown command " + inQuotes(u32(name)) + U" (try tamrik-cli --help)");
 
     QCommandLineParser parser;
     parser.addOption(o.help);
@@ -352,11 +360,11 @@ QByteArray run(const QStringList& arguments) {
     const QStringList args = parser.positionalArguments().mid(1);
     const std::u32string prefix = std::u32string(name.toStdU32String()) + U": ";
     if (static_cast<std::size_t>(args.size()) < command->required)
-        fail(ExitUsage, prefix + U"missing " +
-                            u32(QString::fromLatin1(command->arguments[args.size()].name)));
+        fail(ExitUsage,
+             prefix + U"missing " + u32(QString::fromLatin1(command->arguments[args.size()].name)));
     if (static_cast<std::size_t>(args.size()) > command->arguments.size())
         fail(ExitUsage, prefix + U"unexpected argument " +
-                            quoted(u32(args[static_cast<qsizetype>(command->arguments.size())])));
+                            inQuotes(u32(args[static_cast<qsizetype>(command->arguments.size())])));
     return command->run(parser, args);
 }
 

@@ -12,7 +12,8 @@ Parsed<CodeFormat> parseCodeFormat(std::u32string_view text) {
         return Parsed<CodeFormat>::ok(CodeFormat::Hex);
     if (text == U"dec")
         return Parsed<CodeFormat>::ok(CodeFormat::Dec);
-    return Parsed<CodeFormat>::fail(U"unknown format " + quoted(text) + U" (use bin, hex or dec)");
+    return Parsed<CodeFormat>::fail(U"unknown format " + inQuotes(text) +
+                                    U" (use bin, hex or dec)");
 }
 
 std::u32string formatCode(int byte, CodeFormat format) {

@@ -28,7 +28,7 @@ Parsed<Dialect> parseDialect(std::u32string_view text) {
     for (const Named& n : kNames)
         if (n.name == text)
             return Parsed<Dialect>::ok(n.dialect);
-    return Parsed<Dialect>::fail(U"unknown dialect " + quoted(text) +
+    return Parsed<Dialect>::fail(U"unknown dialect " + inQuotes(text) +
                                  U" (use flash, progmem, avr-flash, keil or plain)");
 }
 
@@ -37,7 +37,7 @@ Parsed<std::u32string> parseArrayName(std::u32string_view text) {
     for (char32_t c : text)
         valid = valid && (isAsciiLetter(c) || (c >= U'0' && c <= U'9') || c == U'_');
     if (!valid)
-        return Parsed<std::u32string>::fail(U"array name " + quoted(text) +
+        return Parsed<std::u32string>::fail(U"array name " + inQuotes(text) +
                                             U" is not a C identifier");
     return Parsed<std::u32string>::ok(std::u32string(text));
 }

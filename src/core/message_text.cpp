@@ -34,7 +34,7 @@ std::u32string describeCharacter(char32_t c) {
     return U"'" + std::u32string(1, c) + U"' (" + codePoint(c) + U")";
 }
 
-std::u32string quoted(std::u32string_view text) {
+std::u32string inQuotes(std::u32string_view text) {
     std::u32string out = U"'";
     const std::size_t shown = text.size() > kShownLength ? kShownLength : text.size();
     for (std::size_t i = 0; i < shown; ++i) {

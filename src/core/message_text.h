@@ -15,6 +15,6 @@ std::u32string describeCharacter(char32_t c);
 
 // A user-given word in single quotes, invisible characters as <U+XXXX>, cut after 40
 // characters with "...".
-std::u32string quoted(std::u32string_view text);
+std::u32string inQuotes(std::u32string_view text);
 
 } // namespace tamrik

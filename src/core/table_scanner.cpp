@@ -190,7 +190,7 @@ private:
 } // namespace
 
 std::u32string describe(const TableError& error) {
-    return U"line " + decimalText(error.line) + U": " + quoted(error.token) + U" " + error.reason;
+    return U"line " + decimalText(error.line) + U": " + inQuotes(error.token) + U" " + error.reason;
 }
 
 TableScan scanTable(std::u32string_view text) {
@@ -241,7 +241,7 @@ Parsed<int> parseCode(std::u32string_view text) {
         return Parsed<int>::ok(r.value.value);
     const std::u32string why =
         r.kind == Reading::Bad ? r.reason : U"is not a code in binary, hexadecimal or decimal";
-    return Parsed<int>::fail(U"code " + quoted(text) + U" " + why);
+    return Parsed<int>::fail(U"code " + inQuotes(text) + U" " + why);
 }
 
 } // namespace tamrik

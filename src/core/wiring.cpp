@@ -33,7 +33,7 @@ Parsed<Wiring> parseWiring(std::u32string_view text) {
         if (equalsIgnoringCase(text, kWiringPresets[i]))
             return Parsed<Wiring>::ok(presets[i]);
 
-    const std::u32string named = U"wiring " + quoted(text);
+    const std::u32string named = U"wiring " + inQuotes(text);
     if (text.size() != kSegmentCount)
         return Parsed<Wiring>::fail(
             named + U" is neither a preset (a7, a0, max7219, tm1637) nor eight letters "
