@@ -117,7 +117,7 @@ std::u32string parserMessage(const QString& text) {
         message.chop(1);
     if (!message.isEmpty())
         message[0] = message[0].toLower();
-    return u32(message);
+    return visibleText(u32(message));
 }
 
 QByteArray readInput(const QString& file) {
@@ -133,8 +133,9 @@ QByteArray readInput(const QString& file) {
     if (opened)
         bytes = input.readAll();
     if (!opened || input.error() != QFileDevice::NoError) {
-        const std::u32string what =
-            file.isEmpty() || file == QStringLiteral("-") ? U"standard input" : inQuotes(u32(file));
+        const std::u32string what = file.isEmpty() || file == QStringLiteral("-")
+                                        ? U"standard input"
+                                        : inQuotes(u32(file), 200);
         fail(ExitData, U"cannot read " + what + U": " + u32(input.errorString()));
     }
     return bytes;
@@ -197,7 +198,8 @@ std::vector<Command> commands(const Options& o) {
          "the array builder's text.",
          "font [options] CHARS",
          {&o.wiring, &o.anode, &o.format, &o.dialect, &o.name, &o.noGlyphs},
-         {{"CHARS", "The characters, one element each.", "CHARS"}},
+         {{"CHARS", "The characters, one element each. Put -- before CHARS that begin with -.",
+           "CHARS"}},
          1,
          [&o, wiringOf](const QCommandLineParser& p, const QStringList& args) {
              FontArrayOptions options;
@@ -220,7 +222,10 @@ std::vector<Command> commands(const Options& o) {
          "The bitwise inverse of a binary number: what the number inverter shows.",
          "invert NUMBER",
          {},
-         {{"NUMBER", "A binary number, bare or behind a prefix such as 0b.", "NUMBER"}},
+         {{"NUMBER",
+           "A binary number, bare or behind a prefix such as 0b. Put -- before a NUMBER that "
+           "begins with -.",
+           "NUMBER"}},
          1,
          [](const QCommandLineParser&, const QStringList& args) {
              return lines({invertNumber(u32(args[0])).inverted});

@@ -6,8 +6,6 @@ namespace tamrik {
 
 namespace {
 
-constexpr std::size_t kShownLength = 40;
-
 // Layout and direction controls, soft hyphens, variation selectors and the like would hide or
 // scramble a message, so only visible characters are shown as themselves.
 bool visible(char32_t c) {
@@ -34,9 +32,9 @@ std::u32string describeCharacter(char32_t c) {
     return U"'" + std::u32string(1, c) + U"' (" + codePoint(c) + U")";
 }
 
-std::u32string inQuotes(std::u32string_view text) {
-    std::u32string out = U"'";
-    const std::size_t shown = text.size() > kShownLength ? kShownLength : text.size();
+std::u32string visibleText(std::u32string_view text, std::size_t limit) {
+    std::u32string out;
+    const std::size_t shown = text.size() > limit ? limit : text.size();
     for (std::size_t i = 0; i < shown; ++i) {
         const char32_t c = text[i];
         if (visible(c) || c == U' ')
@@ -46,7 +44,11 @@ std::u32string inQuotes(std::u32string_view text) {
     }
     if (shown < text.size())
         out += U"...";
-    return out + U"'";
+    return out;
+}
+
+std::u32string inQuotes(std::u32string_view text, std::size_t limit) {
+    return U"'" + visibleText(text, limit) + U"'";
 }
 
 } // namespace tamrik

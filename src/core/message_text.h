@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -13,8 +14,11 @@ namespace tamrik {
 // U+FFFD) as U+XXXX alone.
 std::u32string describeCharacter(char32_t c);
 
-// A user-given word in single quotes, invisible characters as <U+XXXX>, cut after 40
+// A user-given word in single quotes, invisible characters as <U+XXXX>, cut after limit
 // characters with "...".
-std::u32string inQuotes(std::u32string_view text);
+std::u32string inQuotes(std::u32string_view text, std::size_t limit = 40);
+
+// A message that may hold user input, made safe the same way but without quotes.
+std::u32string visibleText(std::u32string_view text, std::size_t limit = 200);
 
 } // namespace tamrik
