@@ -113,6 +113,10 @@ const Scan kScans[] = {
     {"empty", U"", {{}, U""}},
 };
 
+void PrintTo(const Scan& s, std::ostream* os) {
+    *os << s.name;
+}
+
 class Scans : public testing::TestWithParam<Scan> {};
 
 TEST_P(Scans, FindTheValuesOrTheFirstError) {

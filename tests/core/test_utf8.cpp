@@ -37,6 +37,10 @@ const Decoding kDecodings[] = {
     {"empty", "", U""},
 };
 
+void PrintTo(const Decoding& d, std::ostream* os) {
+    *os << d.name;
+}
+
 class Decodings : public testing::TestWithParam<Decoding> {};
 
 TEST_P(Decodings, BadBytesBecomeReplacementCharacters) {

@@ -47,6 +47,11 @@ const KnownCode kKnownCodes[] = {
     {U"gfedcbah", U"AH", 0b00000011},
 };
 
+void PrintTo(const KnownCode& k, std::ostream* os) {
+    *os << std::string(k.segments, k.segments + std::char_traits<char32_t>::length(k.segments))
+        << " on " << std::string(k.wiring, k.wiring + std::char_traits<char32_t>::length(k.wiring));
+}
+
 class KnownCodes : public testing::TestWithParam<KnownCode> {};
 
 TEST_P(KnownCodes, EncodeGivesTheBoardsByte) {
@@ -93,6 +98,10 @@ const BadWiring kBadWirings[] = {
     {U"a8", U"wiring 'a8' is neither a preset (a7, a0, max7219, tm1637) nor eight letters naming "
             U"each of A-H once"},
 };
+
+void PrintTo(const BadWiring& b, std::ostream* os) {
+    *os << std::string(b.text, b.text + std::char_traits<char32_t>::length(b.text));
+}
 
 class BadWirings : public testing::TestWithParam<BadWiring> {};
 
