@@ -239,7 +239,11 @@ std::vector<Command> commands(const Options& o) {
          {{"FILE", "The lines to invert; standard input when left out or -.", "[FILE]"}},
          0,
          [](const QCommandLineParser&, const QStringList& args) {
-             const std::u32string text = readText(args.value(0));
+             std::u32string text = readText(args.value(0));
+             // Editors on Windows start UTF-8 files with a byte order mark; it is no character
+             // of the first line, which a paste into the window would not hold either.
+             if (!text.empty() && text[0] == 0xFEFF)
+                 text.erase(0, 1);
              return utf8(invertedArrayText(splitLines(text)) + U"\n");
          }},
         {"convert",

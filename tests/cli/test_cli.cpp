@@ -134,6 +134,10 @@ void TestCli::commands_data() {
         "\xD0\xBD\xD1\x82\xD0\xBE\xD0\xB2: 2\n",
         "0b00111111,      // 0\n0b00000110\n");
 
+    row("invert-array skips a byte order mark", {"invert-array"},
+        "0b10011001\n\n" + QStringLiteral("Количество\n           элементов: 1\n").toUtf8(),
+        "\xEF\xBB\xBF"
+        "01100110\n");
     row("convert to common anode", {"convert", "--from", "tm1637", "--to", "a7", "--to-anode"},
         "const uint8_t seg[] = { 0x03, 0x9F, /* 0x5B */ 0x25 }; // 10\n",
         "const uint8_t seg[] = { 0x3F, 0x06, /* 0x5B */ 0x5b }; // 10\n");
