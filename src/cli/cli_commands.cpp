@@ -18,6 +18,7 @@
 #include <QFile>
 
 #include <functional>
+#include <new>
 #include <optional>
 #include <string>
 #include <vector>
@@ -367,7 +368,7 @@ QByteArray run(const QStringList& arguments) {
                         QString::fromLatin1(command->summary), parser);
 
     const QStringList args = parser.positionalArguments().mid(1);
-    const std::u32string prefix = std::u32string(name.toStdU32String()) + U": ";
+    const std::u32string prefix = u32(name) + U": ";
     if (static_cast<std::size_t>(args.size()) < command->required)
         fail(ExitUsage,
              prefix + U"missing " + u32(QString::fromLatin1(command->arguments[args.size()].name)));
@@ -386,6 +387,8 @@ CliOutcome runCli(const QStringList& arguments) {
     } catch (const Failure& failure) {
         outcome.exitCode = failure.code;
         outcome.err = utf8(U"tamrik-cli: " + failure.message + U"\n");
+    } catch (const std::bad_alloc&) {
+        outcome = {ExitData, {}, "tamrik-cli: the input is too large for the memory available\n"};
     }
     return outcome;
 }
