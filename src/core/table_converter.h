@@ -33,8 +33,10 @@ struct ConvertedTable {
 // The table with each of its byte values (as scanTable finds them) re-encoded for another
 // wiring and polarity, every other character as it was. A hexadecimal value whose digits hold
 // no letter takes the letter case of the first one in the table that does, so a lower-case
-// table stays lower-case. Converting back gives the original text whenever binary values
-// have eight digits and hexadecimal ones two.
+// table stays lower-case. Converting back always gives the original values, and the original
+// text when binary values have eight digits, hexadecimal ones two, and the letter case can be
+// found again: a table in capitals always comes back whole; one in small letters only if the
+// converted table still holds a letter, since a value without letters falls back to capitals.
 ConvertedTable convertTable(std::u32string_view text, const ConversionSettings& settings);
 
 } // namespace tamrik

@@ -82,6 +82,19 @@ TEST(TableConverter, DigitsFromTheWindowsColumnToDriverChips) {
               U"flash char buf[ ] = {\n0b11000000,      // 0\n0b11111001       // 1\n};\n");
 }
 
+// The way back finds a value's letter case in the converted table: a table in small letters
+// keeps it while some converted value still has a letter, and falls back to capitals when none
+// has (the text then differs from the original in case only; found by fuzzing).
+TEST(TableConverter, LetterCaseThereAndBack) {
+    const ConversionSettings there{wiring(U"a7"), wiring(U"a7"), false, true};
+    const ConversionSettings back{wiring(U"a7"), wiring(U"a7"), true, false};
+    EXPECT_EQ(convertTable(U"{ 0xcd, 0x0f }", there).text, U"{ 0x32, 0xf0 }");
+    EXPECT_EQ(convertTable(U"{ 0x32, 0xf0 }", back).text, U"{ 0xcd, 0x0f }");
+    EXPECT_EQ(convertTable(U"{ 0xcd }", there).text, U"{ 0x32 }");
+    EXPECT_EQ(convertTable(U"{ 0x32 }", back).text, U"{ 0xCD }");
+    EXPECT_EQ(convertTable(convertTable(U"{ 0xCD }", there).text, back).text, U"{ 0xCD }");
+}
+
 TEST(TableConverter, EachValueKeepsItsNotation) {
     const ConversionSettings toAnode{wiring(U"a7"), wiring(U"a7"), false, true};
     EXPECT_EQ(convertTable(U"{0b1,0B1,B00000001,0x1,0X1,1,0x0f}", toAnode).text,
