@@ -22,6 +22,10 @@ public:
     void requestRefresh();
 
 public slots:
+    // Number inverter and array inverter.
+    void Button1Click();
+    void Memo1Click();
+    void Memo2Click();
     // Segment picker: a left click on Image1 lights the segments under the pointer position
     // recorded at the last move over Image1; a click on a lit picture darkens its segment.
     void Image1Click();
@@ -35,14 +39,12 @@ public slots:
     void HClick();
     void DClick();
     void Timer1Timer();
+    // Array builder and About window.
+    void Button2Click();
+    void Button4Click();
     void Image2Click();
     void FormClose();
     void FormCreate();
-    void Button1Click();
-    void Memo1Click();
-    void Memo2Click();
-    void Button2Click();
-    void Button4Click();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

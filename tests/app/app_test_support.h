@@ -7,6 +7,7 @@
 #include "tamrik_application.h"
 
 #include <QTest>
+#include <QWidget>
 
 #include <string>
 #include <vector>
@@ -23,6 +24,15 @@ public:
         mailLinks.push_back(link);
     }
 };
+
+// The control of that objectName inside window; a missing control stops the run at once, since
+// every later check would be meaningless.
+template <typename T = QWidget> T* findControl(QWidget* window, const char* name) {
+    T* found = window->findChild<T*>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("no control %s", name);
+    return found;
+}
 
 #define TAMRIK_TEST_MAIN(TestClass)                                                                \
     int main(int argc, char** argv) {                                                              \

@@ -56,10 +56,7 @@ class TestAboutWindow : public QObject {
     }
 
     template <typename T = QWidget> static T* control(QWidget* window, const char* name) {
-        T* found = window->findChild<T*>(QString::fromLatin1(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
+        return findControl<T>(window, name);
     }
 
     static void clickOn(QWidget* window, QWidget* target, Qt::MouseButton button = Qt::LeftButton) {

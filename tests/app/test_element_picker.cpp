@@ -28,10 +28,7 @@ class TestElementPicker : public QObject {
     std::unique_ptr<TForm3> form;
 
     template <typename T = QWidget> T* control(QWidget* window, const char* name) {
-        T* found = window->findChild<T*>(QString::fromLatin1(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
+        return findControl<T>(window, name);
     }
     template <typename T = QWidget> T* control(const char* name) {
         return control<T>(form.get(), name);

@@ -18,10 +18,7 @@ class TestInverters : public QObject {
     std::unique_ptr<TForm3> form;
 
     template <typename T = QWidget> T* control(const char* name) {
-        T* found = form->findChild<T*>(QString::fromLatin1(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
+        return findControl<T>(form.get(), name);
     }
 
     // A left click routed through the window, so it reaches whatever lies at that point.

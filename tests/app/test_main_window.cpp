@@ -17,10 +17,7 @@ class TestMainWindow : public QObject {
     std::unique_ptr<TForm3> form;
 
     template <typename T = QWidget> T* control(const char* name) {
-        T* found = form->findChild<T*>(QString::fromLatin1(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
+        return findControl<T>(form.get(), name);
     }
 
 private slots:
