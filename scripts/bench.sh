@@ -40,7 +40,7 @@ export XDG_RUNTIME_DIR
 trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
 setxkbmap -layout us,ru
 
-# Every bench_* program, its output shown as it comes and kept for the table.
+# Every bench_* program, its output shown and kept for the table.
 declare -A output
 for bench in "$bin"/bench_*; do
     [[ -f $bench && -x $bench ]] || continue
@@ -48,7 +48,8 @@ for bench in "$bin"/bench_*; do
     echo "== $name"
     platform=offscreen
     [[ $name == bench_idle_cpu ]] && platform=xcb
-    output[$name]=$(QT_QPA_PLATFORM=$platform "$bench" 2>/dev/null | tee /dev/stderr)
+    output[$name]=$(QT_QPA_PLATFORM=$platform "$bench" 2>/dev/null)
+    printf '%s\n' "${output[$name]}"
     echo
 done >&2
 
@@ -123,7 +124,7 @@ row "Core: whole \`Memo2\` text (split, invert, count), 10 MB" \
     "$(field bench_array_inverter '$1 == "WholeOutput" { sub("x", "", $3); print $3 }')" \
     "none set"
 per_second() { # Google Benchmark console line of bench_core -> "4.63 M/s"
-    field bench_core "\$1 == \"$1\" { for (i = 1; i <= NF; i++) if (\$i ~ /items_per_second=/) { sub(\"items_per_second=\", \"\", \$i); sub(\"M/s\", \" M/s\", \$i); print \$i } }"
+    field bench_core "\$1 == \"$1\" { for (i = 1; i <= NF; i++) if (\$i ~ /items_per_second=/) { sub(\"items_per_second=\", \"\", \$i); unit = \$i; sub(/^[0-9.]+/, \"\", unit); printf \"%.2f %s\", \$i + 0, unit } }"
 }
 row "Core: the eight code texts of a segment state" "$(per_second BM_CodeTexts)" "–" "–" \
     "none set"
