@@ -17,6 +17,19 @@ void selectText(QTextCursor& cursor, const QTextBlock& block) {
     cursor.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);
 }
 
+// A line holds no line break: one that came with the text (an element pasted into the editable
+// code box) would split it into two blocks, and the array steps would then count and edit the
+// wrong lines. It stands as a space instead.
+QString asOneLine(const std::u32string& text) {
+    QString line = QString::fromStdU32String(text);
+    for (QChar& c : line) {
+        if (c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar::LineSeparator ||
+            c == QChar::ParagraphSeparator)
+            c = QLatin1Char(' ');
+    }
+    return line;
+}
+
 } // namespace
 
 MemoLines::MemoLines(QPlainTextEdit* memo) : memo_(memo) {}
@@ -41,7 +54,7 @@ void MemoLines::add(const std::u32string& text) {
     QTextDocument* document = memo_->document();
     QTextCursor cursor(document);
     cursor.movePosition(QTextCursor::End);
-    QString inserted = QString::fromStdU32String(text);
+    QString inserted = asOneLine(text);
     if (!endsWithEmptyBlock(document))
         inserted.prepend(QLatin1Char('\n'));
     cursor.insertText(inserted);
@@ -74,7 +87,7 @@ void MemoLines::replaceLast(const std::u32string& text) {
     }
     QTextCursor cursor(memo_->document());
     selectText(cursor, memo_->document()->findBlockByNumber(n - 1));
-    cursor.insertText(QString::fromStdU32String(text));
+    cursor.insertText(asOneLine(text));
 }
 
 void MemoLines::clear() {

@@ -171,6 +171,19 @@ private slots:
         memoLines.replaceLast(U"y");
         QCOMPARE(memoLines.line(0), std::u32string(U"y"));
     }
+
+    // An element with line breaks in it (pasted into the editable code box) stays one line, so
+    // the next append still puts its comma on the previous element, not into the closing line.
+    void lineBreaksInAnElementStayOnItsLine() {
+        MemoLines memoLines(&memo);
+        tamrik::ArrayState state;
+        tamrik::appendElement(state, memoLines, U"0x\n3F\r\u2029");
+        tamrik::appendElement(state, memoLines, U"0x06");
+        QCOMPARE(memo.toPlainText(), QStringLiteral("flash char buf[ ] = {\n"
+                                                    "0x 3F     ,   // 0\n"
+                                                    "0x06       // 1\n"
+                                                    "};"));
+    }
 };
 
 TAMRIK_TEST_MAIN(TestMemoLines)
