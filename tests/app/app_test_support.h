@@ -3,11 +3,14 @@
 // Shared by the window tests: the program's own application object (so exceptions reach the
 // error box as in the program) and a platform double that records what the windows asked for.
 
+#include "Unit3.h"
 #include "platform.h"
 #include "tamrik_application.h"
 
 #include <QTest>
 #include <QWidget>
+
+#include <memory>
 
 #include <string>
 #include <vector>
@@ -32,6 +35,22 @@ template <typename T = QWidget> T* findControl(QWidget* window, const char* name
     if (!found)
         qFatal("no control %s", name);
     return found;
+}
+
+// A fresh main window for each test: the unit's state back at its start values and the
+// platform double recording what the window asks for. The caller waits for it to be exposed.
+inline std::unique_ptr<TForm3> openMainWindow(RecordingPlatform& recorder) {
+    resetUnit3ForTests();
+    recorder = {};
+    platform::setServicesForTests(&recorder);
+    auto form = std::make_unique<TForm3>();
+    form->show();
+    return form;
+}
+
+inline void closeMainWindow(std::unique_ptr<TForm3>& form) {
+    form.reset();
+    platform::setServicesForTests(nullptr);
 }
 
 #define TAMRIK_TEST_MAIN(TestClass)                                                                \

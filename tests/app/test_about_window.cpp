@@ -66,17 +66,12 @@ class TestAboutWindow : public QObject {
 
 private slots:
     void init() {
-        resetUnit3ForTests();
-        recorder = {};
-        platform::setServicesForTests(&recorder);
-        form = std::make_unique<TForm3>();
-        form->show();
+        form = openMainWindow(recorder);
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     }
 
     void cleanup() {
-        form.reset();
-        platform::setServicesForTests(nullptr);
+        closeMainWindow(form);
         QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
     }
 

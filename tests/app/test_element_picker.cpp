@@ -69,22 +69,15 @@ class TestElementPicker : public QObject {
 
 private slots:
     void init() {
-        resetUnit3ForTests();
         resetUnit1ForTests();
-        recorder = {};
-        platform::setServicesForTests(&recorder);
-        form = std::make_unique<TForm3>();
+        form = openMainWindow(recorder);
         form->move(100, 100);
-        form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
         for (const auto& [box, text] : kBoxTexts)
             control<QLineEdit>(box)->setText(QString::fromLatin1(text));
     }
 
-    void cleanup() {
-        form.reset();
-        platform::setServicesForTests(nullptr);
-    }
+    void cleanup() { closeMainWindow(form); }
 
     void windowAndControls() {
         TForm1* picker = openPicker();

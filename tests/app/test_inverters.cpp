@@ -54,18 +54,11 @@ class TestInverters : public QObject {
 
 private slots:
     void init() {
-        resetUnit3ForTests();
-        recorder = {};
-        platform::setServicesForTests(&recorder);
-        form = std::make_unique<TForm3>();
-        form->show();
+        form = openMainWindow(recorder);
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     }
 
-    void cleanup() {
-        form.reset();
-        platform::setServicesForTests(nullptr);
-    }
+    void cleanup() { closeMainWindow(form); }
 
     void startTexts() {
         QCOMPARE(control<QLineEdit>("Edit1")->text(), QString());

@@ -22,18 +22,11 @@ class TestMainWindow : public QObject {
 
 private slots:
     void init() {
-        resetUnit3ForTests();
-        recorder = {};
-        platform::setServicesForTests(&recorder);
-        form = std::make_unique<TForm3>();
-        form->show();
+        form = openMainWindow(recorder);
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     }
 
-    void cleanup() {
-        form.reset();
-        platform::setServicesForTests(nullptr);
-    }
+    void cleanup() { closeMainWindow(form); }
 
     void frame() {
         QCOMPARE(form->windowTitle(), QStringLiteral("Form3"));

@@ -47,21 +47,14 @@ class TestSegmentPicker : public QObject {
 
 private slots:
     void init() {
-        resetUnit3ForTests();
-        recorder = {};
-        platform::setServicesForTests(&recorder);
-        form = std::make_unique<TForm3>();
-        form->show();
+        form = openMainWindow(recorder);
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
         // Qt remembers the pointer across windows; without a move, a click where the previous
         // test clicked would reach Image1 with no move recorded.
         QTest::mouseMove(form->windowHandle(), QPoint(600, 300));
     }
 
-    void cleanup() {
-        form.reset();
-        platform::setServicesForTests(nullptr);
-    }
+    void cleanup() { closeMainWindow(form); }
 
     void picturesAndHints() {
         // Bottom to top, as the window stacks its children.
