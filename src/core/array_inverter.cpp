@@ -1,5 +1,7 @@
 #include "array_inverter.h"
 
+#include "code_format.h"
+
 #include <algorithm>
 
 namespace tamrik {
@@ -70,10 +72,7 @@ std::vector<std::u32string> splitLines(const std::u32string& text) {
 }
 
 std::u32string invertedArrayText(const std::vector<std::u32string>& lines) {
-    const std::u32string count = [&] {
-        const std::string digits = std::to_string(lines.size());
-        return std::u32string(digits.begin(), digits.end());
-    }();
+    const std::u32string count = decimalText(static_cast<long long>(lines.size()));
     static const std::u32string kClosing = U"\nКоличество\n           элементов: ";
 
     std::size_t size = kClosing.size() + count.size() + 1;
